@@ -1,0 +1,37 @@
+// The stand-alone four-channel interface: entry checks and its standby figures.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calc/system_calc.h"
+#include "model/interface_model.h"
+
+namespace standwise {
+
+inline constexpr double kInterfaceUnitCurrent = 0.02;   // A, both states
+inline constexpr double kInterfaceZoneInFire = 0.025;   // A
+inline constexpr double kInterfaceBattery = 2.1;        // Ah
+inline constexpr double kMaxSectorTotal = 0.5;          // A, the four sectors together
+inline constexpr double kMaxZoneCurrent = 0.0025;       // A, one zone entry
+inline constexpr double kMaxSectorCurrent = 0.5;        // A, one sector entry
+inline constexpr double kMaxAuxCurrent = 0.25;          // A
+
+/// The entry (mA) when it is a number from 0 to max_amps once divided by 1000; otherwise empty.
+std::string check_current_entry(std::string_view value, double max_amps);
+
+/// Whether the four sector entries (mA) together exceed 0.5 A, added in single precision.
+bool sector_total_exceeded(const InterfaceSetup& setup);
+
+struct InterfaceResult {
+    double quiescent_amps = 0;
+    double alarm_amps = 0;
+    std::string quiescent_text;  // lblinterface_q: "0.045A"
+    std::string alarm_text;      // lblinterface_a
+    StandbyFigures standby;      // colour never changes in this window
+};
+
+/// The interface's currents and standby figures; `alarm_time` is the selected duration text.
+InterfaceResult calc_interface_standby(const InterfaceSetup& setup, std::string_view alarm_time);
+
+}  // namespace standwise

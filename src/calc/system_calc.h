@@ -1,0 +1,58 @@
+// The panel's quiescent and alarm currents, the standby time on its standard battery and the
+// capacities needed for 24 and 72 hours; the formulas are shared with the interface calculation.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calc/results.h"
+#include "model/system_model.h"
+#include "platform/platform.h"
+
+namespace standwise {
+
+/// A standby time and capacities as shown.
+struct StandbyFigures {
+    double hours = 0;              // standby time
+    std::string standby_text;      // "37:22"; "0:00" when no time remains
+    bool short_standby = false;    // below 24 hours: shown on red
+    double capacity_24h = 0;
+    double capacity_72h = 0;
+    std::string capacity_24h_text;  // "09.31Ah"
+    std::string capacity_72h_text;
+};
+
+struct SystemResult {
+    bool max_alarm_exceeded = false;
+    Colour loops_total_a_text_colour = Colour::Black;  // Red when exceeded
+    double quiescent_amps = 0;
+    double alarm_amps = 0;
+    std::string system_total_q_text;  // "0.500A", empty for exactly 0
+    std::string system_total_a_text;
+    StandbyFigures standby;
+    Colour standby_colour = Colour::ButtonFace;  // Red below 24 hours
+};
+
+/// The whole-system calculation from the loops totals last computed, the master alarm texts (mA as
+/// typed) and the selected alarm duration ("30", "60", "90", "120"). Warns through the platform when
+/// the loops' alarm current exceeds the panel's maximum.
+SystemResult calc_system_standby(SystemModel& model, Platform& platform, std::string_view master_alarm_1,
+                                 std::string_view master_alarm_2, std::string_view alarm_time);
+
+/// The alarm duration in hours, in single precision: "30" gives 0.5.
+float alarm_hours(std::string_view minutes_text);
+
+/// The current that the loops draw from the panel supply.
+double loop_supply_current(const SystemModel& model, bool is_alarm, double loops_current);
+
+/// 1.0 up to 0.6 A of alarm current, 0.01 less for every started 0.1 A above.
+double alarm_derating_factor(double alarm_current);
+
+double standby_hours(double quiescent, double alarm, double hours, double capacity);
+double battery_capacity_24h(double quiescent, double alarm, double hours);
+double battery_capacity_72h(double quiescent, double alarm, double hours);
+
+/// Standby time and capacities as texts, with the guards for figures that no battery can give.
+StandbyFigures standby_figures(double quiescent, double alarm, double hours, double capacity);
+
+}  // namespace standwise

@@ -1,0 +1,32 @@
+// Plain text files as the program reads and writes them: lines ending in CR LF when written, any
+// of CR LF, LF or CR accepted when read; UTF-8 written, UTF-8 or Windows-1252 read.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace standwise {
+
+/// Bytes as UTF-8: kept when they already are valid UTF-8 (a leading byte-order mark dropped),
+/// otherwise read as Windows-1252, the encoding of files written by older versions.
+std::string decode_text(const std::string& bytes);
+
+/// Splits decoded text into lines without their breaks; a final break does not add an empty line.
+std::vector<std::string> split_lines(const std::string& text);
+
+/// The lines of a text file, or nothing when it cannot be opened.
+std::optional<std::vector<std::string>> read_text_lines(const std::string& path);
+
+/// Whether the file exists and can be opened for reading.
+bool file_readable(const std::string& path);
+
+/// Writes the lines, each ending in CR LF, to a temporary file beside `path` and moves it into
+/// place only when complete, so a failure never damages an existing file. Returns an error text
+/// naming the reason, or nothing on success.
+std::optional<std::string> write_text_lines(const std::string& path, const std::vector<std::string>& lines);
+
+/// The message shown when a file cannot be written.
+std::string write_failure_message(const std::string& path, const std::string& reason);
+
+}  // namespace standwise

@@ -1,0 +1,26 @@
+// Sums of the interface units on a loop: one input and one detection zone of a model are taken to
+// be in alarm on each loop, whichever unit they belong to; relays and LEDs all count in alarm.
+#pragma once
+
+#include "model/system_model.h"
+
+namespace standwise {
+
+/// Device type under which a model's unit count is kept on the loop: 75, 76, 77.
+int device_type_of(UnitModel model);
+
+/// Most units of the model on one loop: the MX240 maximum as read, the MX210 and MX220 maxima
+/// rounded to the nearest whole number.
+std::int16_t max_units_per_loop(const SystemModel& model, UnitModel unit_model);
+
+/// Recomputes the quiescent and alarm sums of one model's units on one loop.
+void calcConsumptions(SystemModel& model, UnitModel unit_model, int loop);
+
+/// Empties one model's units on one loop and recomputes its sums.
+void clearLoop(SystemModel& model, UnitModel unit_model, int loop);
+
+/// The sums of the model's last calcConsumptions, whatever loop it was for.
+double getQuiescent(const SystemModel& model, UnitModel unit_model);
+double getAlarm(const SystemModel& model, UnitModel unit_model);
+
+}  // namespace standwise

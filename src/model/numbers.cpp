@@ -1,0 +1,203 @@
+#include "model/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace standwise {
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the number that starts at `pos` (after any leading blanks) into a compact form that
+// from_chars understands. With `inner_blanks`, blanks between the pieces of the number are skipped.
+struct Scanned {
+    std::optional<double> value;
+    std::size_t end = 0;
+};
+
+Scanned scan_number(std::string_view text, bool inner_blanks) {
+    std::size_t i = 0;
+    auto skip = [&](bool allowed) {
+        while (allowed && i < text.size() && is_blank(text[i])) ++i;
+    };
+    skip(true);
+    std::string compact;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') compact += '-';
+        ++i;
+        skip(true);
+    }
+    bool any_digit = false;
+    auto take_digits = [&] {
+        for (;;) {
+            std::size_t at = i;
+            skip(inner_blanks);
+            if (i < text.size() && is_digit(text[i])) {
+                compact += text[i++];
+                any_digit = true;
+            } else {
+                i = at;
+                return;
+            }
+        }
+    };
+    take_digits();
+    {
+        std::size_t at = i;
+        skip(inner_blanks);
+        if (i < text.size() && text[i] == '.') {
+            compact += text[i++];
+            take_digits();
+        } else {
+            i = at;
+        }
+    }
+    if (!any_digit) return {};
+    std::size_t mantissa_end = i;
+    {
+        // An exponent counts only when digits follow it.
+        std::size_t at = i;
+        skip(inner_blanks);
+        std::string exponent;
+        if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+            exponent += 'e';
+            ++i;
+            skip(inner_blanks);
+            if (i < text.size() && (text[i] == '+' || text[i] == '-')) exponent += text[i++];
+            bool exp_digit = false;
+            for (;;) {
+                std::size_t before = i;
+                skip(inner_blanks);
+                if (i < text.size() && is_digit(text[i])) {
+                    exponent += text[i++];
+                    exp_digit = true;
+                } else {
+                    i = before;
+                    break;
+                }
+            }
+            if (exp_digit) {
+                compact += exponent;
+            } else {
+                i = at;
+            }
+        } else {
+            i = at;
+        }
+        if (i < mantissa_end) i = mantissa_end;
+    }
+    double value = 0;
+    auto [ptr, ec] = std::from_chars(compact.data(), compact.data() + compact.size(), value);
+    if (ec != std::errc() || ptr != compact.data() + compact.size() || !std::isfinite(value)) return {};
+    return {value, i};
+}
+
+// The value as written with 15 significant digits: digits d0 d1 ... d14 and the power of ten of d0.
+struct Decimal15 {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+Decimal15 to_decimal15(double value) {
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                std::chars_format::scientific, 14);
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    Decimal15 d;
+    d.negative = std::signbit(value) && value != 0;
+    std::size_t e = text.find('e');
+    for (char c : text.substr(0, e))
+        if (is_digit(c)) d.digits += c;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), d.exponent);
+    return d;
+}
+
+std::string general15(double value) {
+    if (value == 0) value = 0;  // no "-0"
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    for (char& c : text)
+        if (c == 'e') c = 'E';
+    return text;
+}
+
+}  // namespace
+
+std::optional<double> parse_number(std::string_view text) {
+    Scanned s = scan_number(text, false);
+    if (!s.value) return std::nullopt;
+    for (std::size_t i = s.end; i < text.size(); ++i)
+        if (!is_blank(text[i])) return std::nullopt;
+    return s.value;
+}
+
+bool is_number(std::string_view text) { return parse_number(text).has_value(); }
+
+double text_value(std::string_view text) { return scan_number(text, false).value.value_or(0.0); }
+
+double device_line_value(std::string_view text) { return scan_number(text, true).value.value_or(0.0); }
+
+double round_half_even(double value) { return std::nearbyint(value); }
+
+std::optional<std::int16_t> to_count(double value) {
+    double r = round_half_even(value);
+    if (!(r >= -32768.0 && r <= 32767.0)) return std::nullopt;
+    return static_cast<std::int16_t>(r);
+}
+
+std::string str_number(double value) {
+    std::string text = general15(value);
+    bool negative = text[0] == '-';
+    std::string body = negative ? text.substr(1) : text;
+    if (body.size() > 1 && body[0] == '0' && body[1] == '.') body.erase(0, 1);
+    return (negative ? "-" : " ") + body;
+}
+
+std::string plain_number(double value) { return general15(value); }
+
+std::string format_fixed(double value, std::string_view pattern) {
+    std::size_t point = pattern.find('.');
+    int int_digits = static_cast<int>(point == std::string_view::npos ? pattern.size() : point);
+    int decimals = point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+
+    Decimal15 d = to_decimal15(value);
+    // Digits of round(|value| * 10^decimals), half away from zero on the 15-digit form.
+    int keep = d.exponent + 1 + decimals;
+    std::string n;
+    if (keep >= static_cast<int>(d.digits.size())) {
+        n = d.digits + std::string(static_cast<std::size_t>(keep) - d.digits.size(), '0');
+    } else if (keep >= 0) {
+        n = d.digits.substr(0, static_cast<std::size_t>(keep));
+        if (d.digits[static_cast<std::size_t>(keep)] >= '5') {
+            int i = static_cast<int>(n.size()) - 1;
+            while (i >= 0 && n[static_cast<std::size_t>(i)] == '9') n[static_cast<std::size_t>(i--)] = '0';
+            if (i < 0)
+                n.insert(n.begin(), '1');
+            else
+                ++n[static_cast<std::size_t>(i)];
+        }
+    }
+    std::size_t first = n.find_first_not_of('0');
+    n = first == std::string::npos ? std::string() : n.substr(first);
+    bool zero = n.empty();
+    std::size_t width = static_cast<std::size_t>(std::max(int_digits, 1) + decimals);
+    if (n.size() < width) n.insert(0, width - n.size(), '0');
+    std::string whole = n.substr(0, n.size() - static_cast<std::size_t>(decimals));
+    if (int_digits == 0 && whole == "0") whole.clear();
+    std::string out = (d.negative && !zero ? "-" : "") + whole;
+    if (decimals > 0) out += "." + n.substr(n.size() - static_cast<std::size_t>(decimals));
+    return out;
+}
+
+std::string hours_minutes(double hours) {
+    double whole = std::floor(hours);
+    long long minutes = static_cast<long long>(std::floor((hours - whole) * 60));
+    return std::to_string(static_cast<long long>(whole)) + ":" + (minutes < 10 ? "0" : "") +
+           std::to_string(minutes);
+}
+
+}  // namespace standwise

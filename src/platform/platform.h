@@ -1,0 +1,81 @@
+// The desktop services that the model, the calculations, the files and the windows take from the
+// platform, behind one small interface: the program runs on the Qt implementation, tests on a
+// scripted one, and the command-line reports on one that writes every message to standard error.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace standwise {
+
+/// The four kinds of message box the program shows.
+enum class MessageStyle {
+    YesNoQuestion,        // Yes and No, question icon
+    OkExclamation,        // OK, exclamation icon
+    OkCancelExclamation,  // OK and Cancel, exclamation icon
+    OkInformation,        // OK, information icon
+};
+
+enum class Answer { Yes, No, Ok, Cancel };
+
+enum class FileMode { Open, Save };
+
+struct FolderEntry {
+    std::string name;  // file name alone
+    std::string path;  // full path
+};
+
+struct DateTime {
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+/// Line break used inside message texts.
+inline constexpr const char* kCrLf = "\r\n";
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    /// A modal message box. Prompts break lines with "\r\n" (or a lone "\r").
+    virtual Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) = 0;
+
+    /// A modal file chooser; `filter` is "Description (*.ext)|*.ext"; an empty `initial_folder` lets
+    /// the chooser decide. Returns the chosen path, or an empty text when cancelled. Never asks
+    /// about overwriting.
+    virtual std::string choose_file(FileMode mode, const std::string& title, const std::string& filter,
+                                    const std::string& initial_folder) = 0;
+
+    /// The folder that holds the program; every data folder lies directly below it.
+    virtual std::string program_folder() = 0;
+
+    /// Creates one folder; an existing folder or any failure is ignored.
+    virtual void make_folder(const std::string& path) = 0;
+
+    /// The operating system's own folder where there is one (Windows), empty elsewhere.
+    virtual std::string windows_folder() = 0;
+
+    /// Shows a text file in the desktop's editor or viewer and returns at once.
+    virtual void open_in_editor(const std::string& path) = 0;
+
+    /// The files of one folder in name order; empty when the folder is missing or cannot be listed.
+    virtual std::optional<std::vector<FolderEntry>> list_folder(const std::string& path) = 0;
+
+    /// The lines of a text file without their line breaks, as UTF-8 (older Windows-1252 files are
+    /// converted); empty when the file cannot be read.
+    virtual std::optional<std::vector<std::string>> read_lines(const std::string& path) = 0;
+
+    /// Waits the given number of seconds, keeping the windows responsive.
+    virtual void pause(float seconds) = 0;
+
+    /// Turns the busy pointer on or off.
+    virtual void set_busy(bool on) = 0;
+
+    /// The current local date and time.
+    virtual DateTime now() = 0;
+};
+
+/// A data folder or file below the program folder, joined with the platform's separator.
+std::string data_path(Platform& platform, const std::string& name);
+
+}  // namespace standwise

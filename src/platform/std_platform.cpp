@@ -1,0 +1,44 @@
+#include "platform/std_platform.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "files/text_file.h"
+
+namespace standwise {
+
+std::string data_path(Platform& platform, const std::string& name) {
+    return (std::filesystem::path(platform.program_folder()) / name).string();
+}
+
+StdPlatform::StdPlatform(std::string program_folder) : program_folder_(std::move(program_folder)) {}
+
+void StdPlatform::make_folder(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::create_directory(path, ignored);
+}
+
+std::optional<std::vector<FolderEntry>> StdPlatform::list_folder(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::is_directory(path, ec)) return std::nullopt;
+    std::vector<FolderEntry> entries;
+    fs::directory_iterator it(path, ec), end;
+    if (ec) return std::nullopt;
+    for (; it != end; it.increment(ec)) {
+        if (ec) return std::nullopt;
+        std::error_code kind;
+        if (it->is_directory(kind)) continue;
+        entries.push_back({it->path().filename().string(), it->path().string()});
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
+}
+
+std::optional<std::vector<std::string>> StdPlatform::read_lines(const std::string& path) {
+    return read_text_lines(path);
+}
+
+}  // namespace standwise

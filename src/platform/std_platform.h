@@ -1,0 +1,24 @@
+// The services that standard C++ provides on every platform: folders, listing and reading text
+// files. The Qt, scripted and command-line platforms build on it.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace standwise {
+
+class StdPlatform : public Platform {
+public:
+    explicit StdPlatform(std::string program_folder = {});
+
+    std::string program_folder() override { return program_folder_; }
+    void set_program_folder(std::string folder) { program_folder_ = std::move(folder); }
+    void make_folder(const std::string& path) override;
+    std::string windows_folder() override { return {}; }
+    std::optional<std::vector<FolderEntry>> list_folder(const std::string& path) override;
+    std::optional<std::vector<std::string>> read_lines(const std::string& path) override;
+
+private:
+    std::string program_folder_;
+};
+
+}  // namespace standwise

@@ -1,0 +1,62 @@
+#include "support/scripted_platform.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace standwise::test {
+
+Answer ScriptedPlatform::ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) {
+    messages.push_back({prompt, caption, style});
+    if (!answers_.empty()) {
+        Answer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return style == MessageStyle::YesNoQuestion ? Answer::Yes : Answer::Ok;
+}
+
+std::string ScriptedPlatform::choose_file(FileMode mode, const std::string& title, const std::string& filter,
+                                          const std::string& initial_folder) {
+    choosers.push_back({mode, title, filter, initial_folder});
+    if (files_.empty()) return {};
+    std::string path = files_.front();
+    files_.pop_front();
+    return path;
+}
+
+std::vector<std::string> ScriptedPlatform::captions() const {
+    std::vector<std::string> result;
+    for (const RecordedMessage& m : messages) result.push_back(m.caption);
+    return result;
+}
+
+TempFolder::TempFolder() {
+    std::random_device random;
+    auto base = std::filesystem::temp_directory_path();
+    for (;;) {
+        auto candidate = base / ("standwise-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(candidate)) {
+            path_ = candidate.string();
+            return;
+        }
+    }
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempFolder::file(const std::string& name) const { return (std::filesystem::path(path_) / name).string(); }
+
+std::string TempFolder::write(const std::string& name, const std::string& content) const {
+    std::string path = file(name);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+std::string shipped_devices_folder() { return std::string(STANDWISE_SOURCE_DIR) + "/devices"; }
+
+}  // namespace standwise::test

@@ -1,0 +1,78 @@
+// A platform for tests: records every message box and file chooser and answers as the test says.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/std_platform.h"
+
+namespace standwise::test {
+
+struct RecordedMessage {
+    std::string prompt;
+    std::string caption;
+    MessageStyle style;
+};
+
+struct RecordedChooser {
+    FileMode mode;
+    std::string title;
+    std::string filter;
+    std::string initial_folder;
+};
+
+class ScriptedPlatform : public StdPlatform {
+public:
+    explicit ScriptedPlatform(std::string program_folder = {}) : StdPlatform(std::move(program_folder)) {}
+
+    /// Answers of the next message boxes in turn; when none is queued the first button (Yes or OK).
+    void answer_next(Answer answer) { answers_.push_back(answer); }
+    /// Paths the next file choosers return in turn; when none is queued the chooser is cancelled.
+    void choose_next(std::string path) { files_.push_back(std::move(path)); }
+
+    Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) override;
+    std::string choose_file(FileMode mode, const std::string& title, const std::string& filter,
+                            const std::string& initial_folder) override;
+    void open_in_editor(const std::string& path) override { opened.push_back(path); }
+    void pause(float seconds) override { pauses.push_back(seconds); }
+    void set_busy(bool on) override { busy_calls.push_back(on); }
+    DateTime now() override { return clock; }
+
+    std::vector<RecordedMessage> messages;
+    std::vector<RecordedChooser> choosers;
+    std::vector<std::string> opened;
+    std::vector<float> pauses;
+    std::vector<bool> busy_calls;
+    DateTime clock{2026, 12, 5, 14, 3, 59};
+
+    /// Captions of the recorded messages, in order; handy for asserting a sequence.
+    std::vector<std::string> captions() const;
+    void clear_messages() { messages.clear(); }
+
+private:
+    std::deque<Answer> answers_;
+    std::deque<std::string> files_;
+};
+
+/// A fresh empty folder below the system's temporary folder, removed with the object.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& path() const { return path_; }
+    /// Path of a file inside the folder.
+    std::string file(const std::string& name) const;
+    /// Writes a file inside the folder with the given content, byte for byte; returns its path.
+    std::string write(const std::string& name, const std::string& content) const;
+
+private:
+    std::string path_;
+};
+
+/// The device library delivered with the program, in the source tree.
+std::string shipped_devices_folder();
+
+}  // namespace standwise::test
