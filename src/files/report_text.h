@@ -1,0 +1,31 @@
+// Text pieces shared by the system and interface reports: labels made up to a width so the values
+// line up, and the date and time of the time-stamp line.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace standwise {
+
+/// The text with blanks appended until it is at least `length` characters long; a longer text is
+/// never cut. Characters, not bytes, are counted, so a name with accents lines up like any other.
+std::string makeuplength(std::string_view text, std::size_t length);
+
+/// The interface report's name for the same rule.
+inline std::string pad_right(std::string_view text, std::size_t width) {
+    return makeuplength(text, width);
+}
+
+/// "dd/mm/yyyy", as the main window shows the configuration date.
+std::string format_date(const DateTime& when);
+
+/// "hh:mm:ss" on the 24-hour clock.
+std::string format_time(const DateTime& when);
+
+/// The tail of a report's time-stamp line: "05/12/2026 at 14:03:59 ", ending with one blank.
+std::string report_time_stamp(const DateTime& when);
+
+}  // namespace standwise
