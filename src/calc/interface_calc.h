@@ -9,19 +9,23 @@
 
 namespace standwise {
 
-inline constexpr double kInterfaceUnitCurrent = 0.02;   // A, both states
-inline constexpr double kInterfaceZoneInFire = 0.025;   // A
-inline constexpr double kInterfaceBattery = 2.1;        // Ah
-inline constexpr double kMaxSectorTotal = 0.5;          // A, the four sectors together
-inline constexpr double kMaxZoneCurrent = 0.0025;       // A, one zone entry
-inline constexpr double kMaxSectorCurrent = 0.5;        // A, one sector entry
-inline constexpr double kMaxAuxCurrent = 0.25;          // A
+inline constexpr double kInterfaceUnitCurrent = 0.02;  // A, both states
+inline constexpr double kInterfaceZoneInFire = 0.025;  // A
+inline constexpr double kInterfaceBattery = 2.1;       // Ah
+inline constexpr double kMaxSectorTotal = 0.5;         // A, the four sectors together
+inline constexpr double kMaxZoneCurrent = 0.0025;      // A, one zone entry
+inline constexpr double kMaxSectorCurrent = 0.5;       // A, one sector entry
+inline constexpr double kMaxAuxCurrent = 0.25;         // A
 
 /// The entry (mA) when it is a number from 0 to max_amps once divided by 1000; otherwise empty.
 std::string check_current_entry(std::string_view value, double max_amps);
 
 /// Whether the four sector entries (mA) together exceed 0.5 A, added in single precision.
 bool sector_total_exceeded(const InterfaceSetup& setup);
+
+/// Empties the sector entry of `channel` (1..4), the one just changed, when the four sector entries
+/// together exceed 0.5 A; returns whether it did.
+bool check_sector_total(InterfaceSetup& setup, int channel);
 
 struct InterfaceResult {
     double quiescent_amps = 0;

@@ -11,15 +11,21 @@
 
 namespace standwise {
 
+/// Shown instead of a capacity that no battery can give: the derated alarm current leaves no usable
+/// share of any battery (or the figures are not finite).
+inline constexpr const char* kCapacityNotPossible = "Not possible";
+
 /// A standby time and capacities as shown.
 struct StandbyFigures {
-    double hours = 0;              // standby time
-    std::string standby_text;      // "37:22"; "0:00" when no time remains
-    bool short_standby = false;    // below 24 hours: shown on red
-    double capacity_24h = 0;
+    double hours = 0;            // standby time; 0 when no time remains
+    std::string standby_text;    // "37:22"; "0:00" when no time remains
+    bool short_standby = false;  // below 24 hours (and "0:00"): shown on red
+    double capacity_24h = 0;     // Ah; 0 when not possible
     double capacity_72h = 0;
-    std::string capacity_24h_text;  // "09.31Ah"
+    std::string capacity_24h_text;  // "09.31Ah", or kCapacityNotPossible
     std::string capacity_72h_text;
+    bool capacity_24h_possible = true;
+    bool capacity_72h_possible = true;
 };
 
 struct SystemResult {
@@ -45,14 +51,19 @@ float alarm_hours(std::string_view minutes_text);
 /// The current that the loops draw from the panel supply.
 double loop_supply_current(const SystemModel& model, bool is_alarm, double loops_current);
 
-/// 1.0 up to 0.6 A of alarm current, 0.01 less for every started 0.1 A above.
+/// 1.0 up to 0.6 A of alarm current, 0.01 less for every started 0.1 A above (stepped in double
+/// precision, whose rounding decides the boundaries).
 double alarm_derating_factor(double alarm_current);
 
+/// Standby time in hours on a battery of `capacity` Ah. Negative when the usable capacity does not
+/// cover the alarm period (no derating correction is applied then); 0 without quiescent current.
 double standby_hours(double quiescent, double alarm, double hours, double capacity);
+/// Battery capacity in Ah for 24 (72) hours of standby followed by the alarm period.
 double battery_capacity_24h(double quiescent, double alarm, double hours);
 double battery_capacity_72h(double quiescent, double alarm, double hours);
 
-/// Standby time and capacities as texts, with the guards for figures that no battery can give.
+/// Standby time and capacities as texts, with the guards for figures that no battery can give: a
+/// time that is not positive shows "0:00" (short), an impossible capacity kCapacityNotPossible.
 StandbyFigures standby_figures(double quiescent, double alarm, double hours, double capacity);
 
 }  // namespace standwise
