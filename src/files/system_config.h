@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/system_model.h"
@@ -13,6 +14,10 @@ namespace standwise {
 
 /// First line of every system configuration file.
 inline constexpr const char* kSystemConfigMarker = "System Configuration";
+
+/// A text field as read: the whole line without its leading and trailing blanks and tabs; commas
+/// and quotes inside it are part of the text.
+std::string config_text_field(std::string_view line);
 
 /// The values of a configuration that only the main window holds.
 struct SystemWindowFields {

@@ -1,0 +1,99 @@
+#include "files/interface_report.h"
+
+#include "calc/interface_calc.h"
+#include "model/numbers.h"
+
+namespace standwise {
+namespace {
+
+constexpr int kChannels = 4;
+const std::string kRule(48, '-');
+
+const char* function_name(ChannelFunction function) {
+    switch (function) {
+        case ChannelFunction::Zone:
+            return "Zone";
+        case ChannelFunction::Sector:
+            return "Sector";
+        case ChannelFunction::NotConnected:
+            break;
+    }
+    return "Not connected";
+}
+
+std::string channel_label(int channel) {
+    return pad_right("Channel" + str_number(channel), 15);
+}
+
+std::string amps(double value, const char* pattern) {
+    return format_fixed(value, pattern) + "A";
+}
+
+double milliamps_text(const std::string& text) {
+    return text_value(text) / 1000;
+}
+
+// A rule between two blank lines.
+void separator(std::vector<std::string>& lines) {
+    lines.insert(lines.end(), {"", kRule, ""});
+}
+
+}  // namespace
+
+std::vector<std::string> interface_report_lines(const InterfaceSetup& setup,
+                                                const InterfaceReportInputs& inputs, const DateTime& when) {
+    std::vector<std::string> lines{"Ostrel Limited - Standwise", "Interface Calculation", "",
+                                   "Report generated on " + report_time_stamp(when)};
+    separator(lines);
+    lines.push_back(pad_right("Interface address:", 20) + str_number(setup.address_index - 1));
+    lines.push_back(pad_right("Interface label:", 21) + setup.label);
+    lines.push_back(pad_right("Alarm duration:", 21) + inputs.alarm_time + " minutes");
+    separator(lines);
+
+    lines.insert(lines.end(), {"Channel Setups", ""});
+    for (int channel = 1; channel <= kChannels; ++channel)
+        lines.push_back(channel_label(channel) + function_name(setup.channels[channel].function));
+    separator(lines);
+
+    lines.insert(lines.end(), {"Quiescent Currents", ""});
+    bool any_zone = false;
+    for (int channel = 1; channel <= kChannels; ++channel) {
+        const InterfaceChannel& c = setup.channels[channel];
+        double quiescent = c.function == ChannelFunction::Zone ? milliamps_text(c.zone_current) : 0;
+        lines.push_back(channel_label(channel) + amps(quiescent, "0.0000"));
+    }
+    separator(lines);
+
+    // The first zone is the one taken to be in fire; later zones stay at their quiescent load.
+    lines.insert(lines.end(), {"Alarm Currents", ""});
+    for (int channel = 1; channel <= kChannels; ++channel) {
+        const InterfaceChannel& c = setup.channels[channel];
+        double alarm = 0;
+        if (c.function == ChannelFunction::Zone) {
+            alarm = any_zone ? milliamps_text(c.zone_current) : kInterfaceZoneInFire;
+            any_zone = true;
+        } else if (c.function == ChannelFunction::Sector) {
+            alarm = milliamps_text(c.sector_current);
+        }
+        lines.push_back(channel_label(channel) + amps(alarm, "0.0000"));
+    }
+    lines.push_back("");
+    if (any_zone) lines.push_back("One detection zone shown in fire");
+    separator(lines);
+
+    lines.push_back(pad_right("Interface Supply Current", 30) + amps(kInterfaceUnitCurrent, "0.000"));
+    separator(lines);
+    lines.push_back(pad_right("Auxilliary Supply Current", 30) +
+                    amps(milliamps_text(setup.aux_current), "0.000"));
+    separator(lines);
+
+    lines.push_back("Standby time is " + inputs.standby + " " + inputs.amphours + " batteries.");
+    lines.push_back("");
+    lines.push_back("For 24hr standby: " + inputs.capacity_24h + " required.");
+    lines.push_back("For 72hr standby: " + inputs.capacity_72h + " required.");
+    lines.push_back("");
+    lines.push_back("End of report");
+    return lines;
+}
+
+}  // namespace standwise

@@ -1,0 +1,41 @@
+#include "files/report_text.h"
+
+#include <cstdio>
+
+namespace standwise {
+namespace {
+
+// UTF-8 continuation bytes do not start a character.
+std::size_t character_count(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+}  // namespace
+
+std::string makeuplength(std::string_view text, std::size_t length) {
+    std::string result(text);
+    std::size_t count = character_count(text);
+    if (count < length) result.append(length - count, ' ');
+    return result;
+}
+
+std::string format_date(const DateTime& when) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", when.day, when.month, when.year);
+    return buffer;
+}
+
+std::string format_time(const DateTime& when) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02d:%02d:%02d", when.hour, when.minute, when.second);
+    return buffer;
+}
+
+std::string report_time_stamp(const DateTime& when) {
+    return format_date(when) + " at " + format_time(when) + " ";
+}
+
+}  // namespace standwise
