@@ -1,0 +1,218 @@
+#include "model/device_library.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "support/scripted_platform.h"
+
+namespace standwise {
+namespace {
+
+using test::ScriptedPlatform;
+using test::TempFolder;
+
+// Lines of a file, each ending in CR LF as the shipped files do.
+std::string file_of(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// An ordinary device file: title, type, name, tooltip, loop max, pseudo, flag, in fire, µA, µA.
+std::string device(const std::string& type, const std::string& name, const std::string& loop_max = "200",
+                   const std::string& quiescent = "250", const std::string& alarm = "4000") {
+    return file_of({"title", type, name, name + " tip", loop_max, "1", "0", "3", quiescent, alarm});
+}
+
+// Loop maximum, pseudo count, maximum in fire, quiescent and alarm current (A) and units of a type.
+void expect_device(const SystemModel& model, int t, const std::vector<double>& expected) {
+    const DeviceCurrents& c = model.device_currents[t];
+    const double actual[] = {double(model.device_loop_max[t]),
+                             double(model.device_pseudo_count[t]),
+                             double(model.device_max_in_fire[t]),
+                             c.quiescent_current,
+                             c.alarm_current,
+                             c.quiescent_units,
+                             c.alarm_units};
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_DOUBLE_EQ(actual[i], expected[i]) << t << ":" << i;
+}
+
+class DeviceLibrary : public ::testing::Test {
+protected:
+    // Writes a file into the devices folder below the program folder.
+    std::string put(const std::string& name, const std::string& content) {
+        return folder.write("devices/" + name, content);
+    }
+    DeviceLibraryReport load() { return load_device_library(model, platform); }
+
+    TempFolder folder;
+    ScriptedPlatform platform{folder.path()};
+    SystemModel model;
+};
+
+TEST_F(DeviceLibrary, OnlyPathsHoldingTxtInAnyCaseAreRead) {
+    put("upper.TXT", device("1", "Upper"));
+    put("plain.dat", device("2", "No extension"));
+    put("noext", device("3", "Bare"));
+    put("backup.txt.bak", device("4", "Backup"));
+    DeviceLibraryReport report = load();
+    EXPECT_TRUE(report.skipped.empty());
+    EXPECT_EQ(model.device_name[1], "Upper");
+    EXPECT_EQ(model.device_tooltip[1], "Upper tip");
+    EXPECT_EQ(model.device_name[2], "");
+    EXPECT_EQ(model.device_name[3], "");
+    EXPECT_EQ(model.device_name[4], "Backup");
+}
+
+TEST_F(DeviceLibrary, LinesAreReadAsNumbersAndCounts) {
+    put("01.txt", device("1", "Half down", "2.5", "12.5", "4000"));
+    put("02.txt", device("2", "Half up", "3.5", "300", "0"));
+    put("03.txt", device(" 3 ", "Spaced", "1 000", "0", "1 000"));
+    put("04.txt", file_of({"t", "4", "Garbage", "", "abc", "x", "flag", "", "", "2e3 uA"}));
+    EXPECT_TRUE(load().skipped.empty());
+
+    expect_device(model, 1, {2, 1, 3, 0.0000125, 0.004, 0.03125, 10});
+    expect_device(model, 2, {4, 1, 3, 0.0003, 0, 0, 0});  // no alarm current, no load units at all
+    expect_device(model, 3, {1000, 1, 3, 0, 0.001, 0, 2.5});
+    expect_device(model, 4, {0, 0, 0, 0, 0.002, 0, 5});
+    EXPECT_EQ(model.device_tooltip[4], "");
+}
+
+TEST_F(DeviceLibrary, EmptyFolderLeavesTheLibraryEmpty) {
+    std::filesystem::create_directory(folder.file("devices"));
+    std::filesystem::create_directory(folder.file("devices/sub.txt"));  // folders are not files
+    DeviceLibraryReport report = load();
+    EXPECT_FALSE(report.folder_unreadable);
+    EXPECT_TRUE(report.skipped.empty());
+    for (int t = 0; t < kDeviceTypes; ++t) {
+        EXPECT_EQ(model.device_name[t], "");
+        EXPECT_EQ(model.device_loop_max[t], 0);
+    }
+    report_device_library(report, platform);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DeviceLibrary, LaterFileInNameOrderOverwritesEarlier) {
+    put("b.txt", device("5", "Second", "20", "100", "200"));
+    put("a.txt", device("5", "First", "10", "300", "5000"));
+    // An interface file on a type sets only the name, tooltip and maximum; the currents stay.
+    put("c.txt", device("75", "Ordinary", "10", "400", "800"));
+    put("d Q7-MX210.txt", file_of({"t", "75", "Interface", "tip", "0.0002", "30", "1", "2", "3", "4"}));
+    EXPECT_TRUE(load().skipped.empty());
+    EXPECT_EQ(model.device_name[5], "Second");
+    expect_device(model, 5, {20, 1, 3, 0.0001, 0.0002, 0.25, 0.5});
+    EXPECT_EQ(model.device_name[75], "Interface");
+    expect_device(model, 75, {30, 1, 3, 0.0004, 0.0008, 1, 2});
+}
+
+TEST_F(DeviceLibrary, InterfaceFilesFillTheirConstantsInAmperes) {
+    put("x Q7-MX210.txt", file_of({"t", "75", "MX210", "a", "0.00025", "32.5", ".1", ".2", ".3", ".4"}));
+    put("y Q7-MX220.txt", file_of({"t", "76", "MX220", "b", "1", "60", "2", "3", "4", "5", "6", "7"}));
+    put("z Q7-MX240.txt",
+        file_of({"t", "77", "MX240", "c", "1", "75", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_TRUE(load().skipped.empty());
+    const InterfaceConstants& c = model.interface_constants;
+    using Values = std::vector<double>;
+    EXPECT_EQ((Values{c.mx210_unit_current, c.mx210_max_per_loop, c.mx210_zone_quiescent, c.mx210_zone_alarm,
+                      c.mx210_input_quiescent, c.mx210_input_alarm}),
+              (Values{0.00025, 32.5, .1, .2, .3, .4}));  // the maximum is kept as written and used rounded
+    // A maximum above the 50 units a loop record holds is capped.
+    EXPECT_EQ((Values{c.mx220_unit_current, c.mx220_max_per_loop, c.mx220_zone_quiescent, c.mx220_zone_alarm,
+                      c.mx220_input_quiescent, c.mx220_input_alarm, c.mx220_output_quiescent,
+                      c.mx220_output_alarm}),
+              (Values{1, 50, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(
+        (Values{c.mx240_unit_current, double(c.mx240_max_per_loop), c.mx240_zone_quiescent,
+                c.mx240_zone_alarm, c.mx240_input_quiescent, c.mx240_input_alarm, c.mx240_relay_quiescent,
+                c.mx240_relay_alarm, c.mx240_led_quiescent, c.mx240_led_alarm}),
+        (Values{1, 50, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(model.device_loop_max[75], 32);
+    EXPECT_EQ(model.device_loop_max[76], 50);
+    EXPECT_EQ(model.device_loop_max[77], 50);
+    EXPECT_EQ(model.device_currents[77].alarm_current, 0);
+}
+
+TEST(DeviceLibraryFolder, MarkerInAFolderNameAppliesToEveryFile) {
+    TempFolder folder;
+    ScriptedPlatform platform(folder.file("site Q7-MX220 copy"));
+    folder.write("site Q7-MX220 copy/devices/a.txt",
+                 file_of({"t", "76", "Read as MX220", "", "1", "10", "2", "3", "4", "5", "6", "7"}));
+    std::string ordinary = folder.write("site Q7-MX220 copy/devices/b.txt", device("3", "Ordinary"));
+    SystemModel model;
+    DeviceLibraryReport report = load_device_library(model, platform);
+    EXPECT_EQ(model.interface_constants.mx220_output_alarm, 7);
+    ASSERT_EQ(report.skipped.size(), 1u);  // ten lines are too few for an MX220 file
+    EXPECT_EQ(report.skipped[0].path, ordinary);
+    EXPECT_EQ(report.skipped[0].reason, "it ends before line 12");
+    EXPECT_EQ(model.device_name[3], "");
+}
+
+TEST_F(DeviceLibrary, FaultyFileIsSkippedWholeAndNamed) {
+    struct Case {
+        std::string name, content, reason;
+    };
+    const std::string type_reason = "its device type number (line 2) is outside 1 to 79";
+    const std::string range_reason = " holds a whole number outside -32768 to 32767";
+    const Case cases[] = {
+        {"b.txt", file_of({"t", "5", "Short", "tip", "9", "1", "0", "3", "250"}), "it ends before line 10"},
+        {"b.txt", device("0", "Zero"), type_reason},
+        {"b.txt", device("80", "Eighty"), type_reason},
+        {"b.txt", device("79.5", "Rounds to 80"), type_reason},
+        {"b.txt", device("abc", "Letters"), type_reason},
+        {"b.txt", device("5", "Huge max", "40000"), "line 5" + range_reason},
+        {"b.txt", file_of({"t", "5", "Huge fire", "", "9", "1", "0", "-40000", "1", "2"}),
+         "line 8" + range_reason},
+        {"b Q7-MX210.txt", file_of({"t", "5", "Huge", "", "1", "1e6", "2", "3", "4", "5"}),
+         "line 6" + range_reason},
+        {"b Q7-MX240.txt", file_of({"t", "5", "MX240", "", "1", "20", "2", "3", "4", "5", "6", "7", "8"}),
+         "it ends before line 14"},
+    };
+    put("a.txt", device("5", "Good", "9", "300", "5000"));
+    for (const Case& c : cases) {
+        model = SystemModel{};
+        std::string faulty = put(c.name, c.content);
+        DeviceLibraryReport report = load();
+        std::filesystem::remove(faulty);
+        ASSERT_EQ(report.skipped.size(), 1u) << c.reason;
+        EXPECT_EQ(report.skipped[0].path, faulty);
+        EXPECT_EQ(report.skipped[0].reason, c.reason);
+        EXPECT_EQ(model.device_name[5], "Good") << c.reason;
+        expect_device(model, 5, {9, 1, 3, 0.0003, 0.005, 0.75, 12.5});
+        EXPECT_EQ(model.device_name[0] + model.device_name[80], "");
+        EXPECT_EQ(model.interface_constants.mx240_unit_current + model.interface_constants.mx210_unit_current,
+                  0);
+    }
+}
+
+TEST_F(DeviceLibrary, FindingsAreShownInOneMessageEach) {
+    DeviceLibraryReport missing = load();
+    EXPECT_TRUE(missing.folder_unreadable);
+    EXPECT_EQ(missing.folder, folder.file("devices"));
+    report_device_library(missing, platform);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, "Device Library");
+    EXPECT_EQ(platform.messages[0].style, MessageStyle::OkExclamation);
+    EXPECT_EQ(platform.messages[0].prompt, "The device library folder could not be read:\r\n" +
+                                               folder.file("devices") + "\r\nNo device types are available.");
+
+    platform.clear_messages();
+    std::string first = put("a.txt", device("0", "Zero"));
+    std::string second = put("b.txt", file_of({"t", "5"}));
+    put("c.txt", device("6", "Fine"));
+    DeviceLibraryReport report = load();
+    EXPECT_FALSE(report.folder_unreadable);
+    report_device_library(report, platform);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, "Device Library");
+    EXPECT_EQ(platform.messages[0].prompt, "These device files were skipped:\r\n" + first +
+                                               " - its device type number (line 2) is outside 1 to 79.\r\n" +
+                                               second + " - it ends before line 10.");
+    EXPECT_EQ(model.device_name[6], "Fine");
+}
+
+}  // namespace
+}  // namespace standwise
