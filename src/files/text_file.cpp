@@ -46,11 +46,9 @@ constexpr unsigned kCp1252High[32] = {
 
 }  // namespace
 
-std::string decode_text(const std::string& bytes) {
-    if (valid_utf8(bytes)) {
-        if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) return bytes.substr(3);
-        return bytes;
-    }
+std::string decode_text(const std::string& raw) {
+    const std::string bytes = raw.rfind("\xEF\xBB\xBF", 0) == 0 ? raw.substr(3) : raw;
+    if (valid_utf8(bytes)) return bytes;
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (char ch : bytes) {
