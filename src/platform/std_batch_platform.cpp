@@ -1,0 +1,48 @@
+#include "platform/std_batch_platform.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace standwise {
+
+BatchPlatform::BatchPlatform(std::string program_folder, std::ostream& messages)
+    : StdPlatform(std::move(program_folder)), messages_(messages) {}
+
+std::string BatchPlatform::message_line(const std::string& prompt, const std::string& caption) {
+    std::string text;
+    for (std::size_t i = 0; i < prompt.size(); ++i) {
+        if (prompt[i] == '\r' || prompt[i] == '\n') {
+            if (prompt[i] == '\r' && i + 1 < prompt.size() && prompt[i + 1] == '\n') ++i;
+            text += ' ';
+        } else {
+            text += prompt[i];
+        }
+    }
+    return caption + ": " + text;
+}
+
+Answer BatchPlatform::ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) {
+    std::string line = message_line(prompt, caption);
+    Answer answer = Answer::Ok;
+    if (style == MessageStyle::YesNoQuestion) {
+        answer = Answer::Yes;
+        line += " (answered Yes)";
+    } else if (style == MessageStyle::OkCancelExclamation) {
+        line += " (answered OK)";
+    }
+    messages_ << line << '\n' << std::flush;
+    return answer;
+}
+
+DateTime BatchPlatform::now() {
+    std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &t);
+#else
+    localtime_r(&t, &local);
+#endif
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+}  // namespace standwise

@@ -1,0 +1,33 @@
+// The platform of the command-line reports: nothing is shown; every message box goes to a stream
+// (standard error) as one line, and questions get the answer that leaves the loaded values in place.
+#pragma once
+
+#include <ostream>
+
+#include "platform/std_platform.h"
+
+namespace standwise {
+
+class BatchPlatform : public StdPlatform {
+public:
+    BatchPlatform(std::string program_folder, std::ostream& messages);
+
+    /// Writes "Caption: text" with each line break replaced by one blank; a question is answered
+    /// Yes (OK for OK/Cancel) and the line says so.
+    Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) override;
+    std::string choose_file(FileMode, const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    void open_in_editor(const std::string&) override {}
+    void pause(float) override {}
+    void set_busy(bool) override {}
+    DateTime now() override;
+
+    /// The one-line form of a message box.
+    static std::string message_line(const std::string& prompt, const std::string& caption);
+
+private:
+    std::ostream& messages_;
+};
+
+}  // namespace standwise

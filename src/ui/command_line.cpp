@@ -1,0 +1,97 @@
+#include "ui/command_line.h"
+
+namespace standwise {
+namespace {
+
+bool starts_with(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+
+CommandLine usage_error(std::string message) {
+    CommandLine line;
+    line.action = CommandLine::Action::UsageError;
+    line.error = std::move(message);
+    return line;
+}
+
+}  // namespace
+
+bool wants_batch(const std::vector<std::string>& args) {
+    for (const std::string& arg : args)
+        if (starts_with(arg, "--report") || arg == "--help" || arg == "-h" || arg == "--version") return true;
+    return false;
+}
+
+CommandLine parse_command_line(const std::vector<std::string>& args) {
+    CommandLine line;
+    if (args.empty()) return line;
+    bool report = false;
+    std::string kind;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            line.action = CommandLine::Action::Help;
+            return line;
+        }
+        if (arg == "--version") {
+            line.action = CommandLine::Action::Version;
+            return line;
+        }
+        if (arg == "--report" || starts_with(arg, "--report=")) {
+            if (report) return usage_error("--report given twice");
+            report = true;
+            if (arg == "--report") {
+                if (i + 1 >= args.size()) return usage_error("--report needs a report kind: full, short or interface");
+                kind = args[++i];
+            } else {
+                kind = arg.substr(9);
+            }
+        } else if (arg == "-o" || arg == "--output" || starts_with(arg, "--output=")) {
+            if (line.has_output) return usage_error("-o given twice");
+            line.has_output = true;
+            if (starts_with(arg, "--output=")) {
+                line.output = arg.substr(9);
+            } else {
+                if (i + 1 >= args.size()) return usage_error(arg + " needs a file or folder");
+                line.output = args[++i];
+            }
+            if (line.output.empty()) return usage_error("-o needs a file or folder");
+        } else if (arg == "--") {
+            line.configs.insert(line.configs.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            break;
+        } else if (starts_with(arg, "-") && arg != "-") {
+            return usage_error("unknown option " + arg);
+        } else {
+            line.configs.push_back(arg);
+        }
+    }
+    if (!report) return usage_error("unexpected arguments; use --report to write reports");
+    if (kind == "full")
+        line.kind = ReportKind::Full;
+    else if (kind == "short")
+        line.kind = ReportKind::Short;
+    else if (kind == "interface")
+        line.kind = ReportKind::Interface;
+    else
+        return usage_error("unknown report kind \"" + kind + "\": use full, short or interface");
+    if (line.configs.empty()) return usage_error("no configuration file given");
+    if (line.configs.size() > 1 && !line.has_output)
+        return usage_error("several configurations need -o naming a folder for their reports");
+    line.action = CommandLine::Action::Report;
+    return line;
+}
+
+std::string usage_text() {
+    return "Usage: standwise                      start the program\n"
+           "       standwise --report full|short|interface [-o OUTPUT] CONFIG...\n"
+           "       standwise --help\n"
+           "       standwise --version\n"
+           "\n"
+           "Writes the report that the Report menu writes after loading CONFIG, without showing\n"
+           "anything: full and short reports from system configurations, interface reports from\n"
+           "interface configurations. The report goes to OUTPUT, or to standard output when -o is\n"
+           "absent. With several CONFIGs, OUTPUT is a folder (created when missing) and each report\n"
+           "is named after its configuration with the extension .txt. Messages go to standard error.\n"
+           "Exit status: 0 all reports written, 1 a configuration could not be read or written,\n"
+           "2 usage error.\n";
+}
+
+}  // namespace standwise
