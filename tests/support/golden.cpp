@@ -1,0 +1,26 @@
+#include "support/golden.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "files/text_file.h"
+
+namespace standwise::test {
+
+void expect_golden(const std::vector<std::string>& lines, const std::string& name) {
+    const std::string path = std::string(STANDWISE_SOURCE_DIR) + "/tests/data/" + name;
+    if (std::getenv("STANDWISE_UPDATE_GOLDEN")) {
+        EXPECT_FALSE(write_text_lines(path, lines)) << path;
+        return;
+    }
+    std::optional<std::vector<std::string>> expected = read_text_lines(path);
+    ASSERT_TRUE(expected) << "missing " << path;
+    std::size_t common = std::min(lines.size(), expected->size());
+    for (std::size_t i = 0; i < common; ++i)
+        EXPECT_EQ("[" + lines[i] + "]", "[" + (*expected)[i] + "]") << name << " line " << i + 1;
+    EXPECT_EQ(lines.size(), expected->size()) << name;
+}
+
+}  // namespace standwise::test
