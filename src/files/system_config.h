@@ -48,7 +48,8 @@ public:
     virtual void set_site_id(const std::string& text) = 0;
     virtual void set_date(const std::string& text) = 0;
     /// Around the 16 slot codes; the loader has already stored each code in the current panel's
-    /// slots. The window accepts every stored card without the card-limit check.
+    /// slots. The window accepts every stored card without the card-limit check. end_slots()
+    /// follows begin_slots() even when a slot code stops the reading.
     virtual void begin_slots() = 0;
     virtual void select_slot(int slot, std::int16_t code) = 0;
     virtual void end_slots() = 0;
