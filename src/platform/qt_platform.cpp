@@ -1,0 +1,153 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTimer>
+#include <QUrl>
+
+#include "files/text_file.h"
+
+namespace standwise {
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Shown when the desktop has no program for text files: the file read-only in a window of ours.
+void show_text_viewer(const std::string& path) {
+    auto* viewer = new QPlainTextEdit;
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setReadOnly(true);
+    viewer->setWindowTitle(qs(path));
+    viewer->setFont(QFont(QStringLiteral("monospace")));
+    std::string text;
+    if (auto lines = read_text_lines(path)) {
+        for (const std::string& line : *lines)
+            text += line + '\n';
+    } else {
+        text = "The file could not be read.";
+    }
+    viewer->setPlainText(qs(text));
+    viewer->resize(720, 520);
+    viewer->show();
+    viewer->activateWindow();
+}
+
+}  // namespace
+
+std::string message_lines(const std::string& prompt) {
+    std::string text;
+    for (std::size_t i = 0; i < prompt.size(); ++i) {
+        if (prompt[i] == '\r') {
+            text += '\n';
+            if (i + 1 < prompt.size() && prompt[i + 1] == '\n') ++i;
+        } else {
+            text += prompt[i];
+        }
+    }
+    return text;
+}
+
+std::string chooser_filter(const std::string& filter) {
+    return filter.substr(0, filter.find('|'));
+}
+
+QtPlatform::QtPlatform() = default;
+
+Answer QtPlatform::ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(qs(caption));
+    box.setText(qs(message_lines(prompt)));
+    switch (style) {
+        case MessageStyle::YesNoQuestion:
+            box.setIcon(QMessageBox::Question);
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+        case MessageStyle::OkCancelExclamation:
+            box.setIcon(QMessageBox::Warning);
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Ok);
+            return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+        case MessageStyle::OkExclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MessageStyle::OkInformation:
+            box.setIcon(QMessageBox::Information);
+            break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Answer::Ok;
+}
+
+std::string QtPlatform::choose_file(FileMode mode, const std::string& title, const std::string& filter,
+                                    const std::string& initial_folder) {
+    const QString caption = qs(title);
+    const QString folder = qs(initial_folder);
+    const QString name_filter = qs(chooser_filter(filter));
+    QString path =
+        mode == FileMode::Open
+            ? QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, name_filter)
+            : QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, folder, name_filter,
+                                           nullptr, QFileDialog::DontConfirmOverwrite);
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+std::string QtPlatform::program_folder() {
+    std::string folder = StdPlatform::program_folder();
+    if (!folder.empty()) return folder;
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+std::string QtPlatform::windows_folder() {
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(qEnvironmentVariable("SystemRoot")).toStdString();
+#else
+    return {};
+#endif
+}
+
+void QtPlatform::open_in_editor(const std::string& path) {
+#ifdef Q_OS_WIN
+    const QString notepad = QString::fromStdString(windows_folder()) + QStringLiteral("\\notepad.exe");
+    if (QProcess::startDetached(notepad, {qs(path)})) return;
+#else
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path)))) return;
+#endif
+    show_text_viewer(path);
+}
+
+void QtPlatform::pause(float seconds) {
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(seconds * 1000.0f), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtPlatform::set_busy(bool on) {
+    if (on == busy_) return;
+    busy_ = on;
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+DateTime QtPlatform::now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return {now.date().year(), now.date().month(),  now.date().day(),
+            now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+}  // namespace standwise

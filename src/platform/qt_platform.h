@@ -1,0 +1,33 @@
+// The platform services on the Qt desktop: message boxes, the file chooser, the editor, the pause,
+// the busy pointer and the clock. Folders and text files come from the standard library.
+#pragma once
+
+#include "platform/std_platform.h"
+
+namespace standwise {
+
+class QtPlatform : public StdPlatform {
+public:
+    QtPlatform();
+
+    Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) override;
+    std::string choose_file(FileMode mode, const std::string& title, const std::string& filter,
+                            const std::string& initial_folder) override;
+    std::string program_folder() override;
+    std::string windows_folder() override;
+    void open_in_editor(const std::string& path) override;
+    void pause(float seconds) override;
+    void set_busy(bool on) override;
+    DateTime now() override;
+
+private:
+    bool busy_ = false;
+};
+
+/// A message text with its "\r\n" or lone "\r" breaks as the toolkit's line breaks.
+std::string message_lines(const std::string& prompt);
+
+/// The file chooser's filter from the program's "Description (*.ext)|*.ext" form.
+std::string chooser_filter(const std::string& filter);
+
+}  // namespace standwise

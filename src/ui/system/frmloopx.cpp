@@ -1,0 +1,190 @@
+#include "ui/system/frmloopx.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "calc/loop_calc.h"
+#include "model/interface_units.h"
+#include "model/numbers.h"
+#include "ui/app_context.h"
+#include "ui/misc/frmdevice_help.h"
+#include "ui/system/frmmain.h"
+#include "ui/widgets.h"
+
+using standwise::MessageStyle;
+using standwise::qs;
+using standwise::ss;
+
+frmloopx& standwise::AppContext::loopx() {
+    return window<frmloopx>(loopx_);
+}
+
+namespace {
+
+struct Family {
+    const char* caption;
+    int first_type, last_type;
+};
+
+// Device types are numbered by family in the library.
+constexpr Family kFamilies[] = {
+    {"Sensors && MCPs", 1, 26},
+    {"Sounders", 27, 46},
+    {"I/O Modules", 47, 64},
+    {"Interfaces && Specials", 65, 79},
+};
+
+}  // namespace
+
+frmloopx::frmloopx(standwise::AppContext& ctx) : ctx_(ctx) {
+    setObjectName(QStringLiteral("frmloopx"));
+    setWindowTitle(QStringLiteral("Loop Configuration - Loop X"));
+    build_menus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 8, 8, 8);
+    SSTab_loop = new QTabWidget(central);
+    SSTab_loop->setObjectName(QStringLiteral("SSTab_loop"));
+    for (const Family& family : kFamilies)
+        SSTab_loop->addTab(build_family_tab(family.first_type, family.last_type),
+                           QString::fromUtf8(family.caption));
+    layout->addWidget(SSTab_loop, 1);
+    layout->addWidget(build_load_units());
+    setCentralWidget(central);
+
+    // The interface-unit windows come with their own module; until then their buttons stay off.
+    for (QPushButton* button : {cmdMX210, cmdMX220, cmdMX240})
+        button->setEnabled(false);
+    initialiseForm();
+    resize(900, 560);
+}
+
+void frmloopx::initialiseForm() {
+    const standwise::SystemModel& model = ctx_.model;
+    for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t) {
+        const int maximum = model.device_loop_max[t];
+        QStringList entries{QStringLiteral("0")};
+        for (int k = 1; k <= maximum; ++k)
+            entries << QString::number(k);
+        QComboBox* combo = cmb_viewdata[t];
+        combo->clear();
+        combo->addItems(entries);
+        combo->setToolTip(qs("Max:" + standwise::str_number(maximum)));
+        const std::string& name = model.device_name[t];
+        lbldevice_help[t]->setText(name.empty() ? QStringLiteral("Device type %1").arg(t) : qs(name));
+        lbldevice_help[t]->setToolTip(qs(model.device_tooltip[t]));
+    }
+}
+
+void frmloopx::clear_load_units() {
+    lblload_units_alarm->clear();
+    lblload_units_standby->clear();
+}
+
+void frmloopx::show_counts(int loop) {
+    for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t) {
+        QComboBox* combo = cmb_viewdata[t];
+        const int count = ctx_.model.loop_device_count[loop][t];
+        combo->setCurrentIndex(count >= 0 && count < combo->count() ? count : -1);
+        combo->setEditText(QString::number(count));
+    }
+}
+
+void frmloopx::focus_first_count() {
+    SSTab_loop->setCurrentIndex(0);
+    cmb_viewdata[standwise::kFirstDevice]->setFocus();
+}
+
+void frmloopx::show_loop_result(const standwise::LoopResult& r) {
+    setWindowTitle(qs(r.loop_window_title));
+    lblload_units_standby->setText(qs(r.units_standby_text));
+    lblload_units_alarm->setText(qs(r.units_alarm_text));
+    standwise::set_back_colour(lblload_units_alarm, r.loop_colour);
+}
+
+void frmloopx::cmb_viewdata_Change(int t) {
+    if (!ctx_.model.loop_form_ready) return;
+    QComboBox* combo = cmb_viewdata[t];
+    const standwise::CountValidation result =
+        ctx_.validate_device_count(ss(combo->currentText()), loop_number, t);
+    // Putting back an empty text runs this handling again, which stores 0 and recalculates.
+    if (qs(result.text) != combo->currentText()) combo->setEditText(qs(result.text));
+    if (combo->currentText().isEmpty() && isVisible()) combo->setFocus();
+}
+
+void frmloopx::cmb_viewdata_Click(int t) {
+    cmb_viewdata_Change(t);
+}
+
+void frmloopx::lbldevice_help_Click(int t) {
+    frmdevice_help& help = ctx_.device_help();
+    help.fill(ctx_.model, t);
+    help.exec();
+}
+
+void frmloopx::cmdMX210_Click() {
+    open_unit_window(standwise::UnitModel::MX210);
+}
+void frmloopx::cmdMX220_Click() {
+    open_unit_window(standwise::UnitModel::MX220);
+}
+void frmloopx::cmdMX240_Click() {
+    open_unit_window(standwise::UnitModel::MX240);
+}
+
+// The one place that opens an interface-unit window: hide this window, fill
+// ctx_.unit_window(unit_model) for loop_number and show it. The Change buttons stay disabled until
+// those windows exist.
+void frmloopx::open_unit_window(standwise::UnitModel) {}
+
+// The counts are set back quietly and the loop is worked out once, so clearing an overloaded
+// loop does not report the overload again on the way down.
+void frmloopx::clear_configuration(int loop) {
+    standwise::SystemModel& model = ctx_.model;
+    const bool ready = model.loop_form_ready;
+    model.loop_form_ready = false;
+    for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t) {
+        cmb_viewdata[t]->setCurrentIndex(0);
+        cmb_viewdata[t]->setEditText(QStringLiteral("0"));
+        model.loop_device_count[loop][t] = 0;
+    }
+    model.loop_form_ready = ready;
+    for (standwise::UnitModel unit : standwise::kUnitModels)
+        standwise::clearLoop(model, unit, loop);
+    ctx_.calc_loop(loop);
+}
+
+void frmloopx::mnuclear_Click() {
+    if (ctx_.platform.ask_user(
+            std::string("This will clear this loops configuration") + standwise::kCrLf + "Are you sure?",
+            "Clear loop configuration", MessageStyle::YesNoQuestion) == standwise::Answer::Yes)
+        clear_configuration(loop_number);
+}
+
+void frmloopx::cmdExit_Click() {
+    mnuexit_Click();
+}
+
+void frmloopx::mnuexit_Click() {
+    hide();
+    leave();
+}
+
+void frmloopx::leave() {
+    ctx_.main().show();
+    if (loop_number < 1 || loop_number > standwise::kLoops) return;
+    ctx_.calc_loop(loop_number);
+    ctx_.calc_system_standby();
+}
+
+// The close box leaves the window as Exit does; the window and its lists are kept.
+void frmloopx::closeEvent(QCloseEvent* event) {
+    event->accept();
+    leave();
+}

@@ -1,0 +1,75 @@
+// The loop configuration window: the count of each device type 1..79 on one loop, grouped by
+// device family, with the loop's load units.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "model/interface_model.h"
+#include "model/system_model.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace standwise {
+class AppContext;
+class ClickableLabel;
+struct LoopResult;
+}  // namespace standwise
+
+class frmloopx : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmloopx(standwise::AppContext& ctx);
+
+    /// Builds the count lists and label tooltips from the device library.
+    void initialiseForm();
+    /// Sets every count of the loop to 0, empties its interface units and recalculates it.
+    void clear_configuration(int loop);
+
+    // Used by the main window when it opens the window for a loop.
+    void clear_load_units();
+    /// Shows the stored counts of a loop; a count beyond its list is shown as typed text.
+    void show_counts(int loop);
+    void focus_first_count();
+    void show_loop_result(const standwise::LoopResult& result);
+
+    void cmb_viewdata_Change(int device_type);
+    void cmb_viewdata_Click(int device_type);
+    void lbldevice_help_Click(int device_type);
+    void cmdMX210_Click();
+    void cmdMX220_Click();
+    void cmdMX240_Click();
+    void cmdExit_Click();
+    void mnuexit_Click();
+    void mnuclear_Click();
+
+    int loop_number = 0;
+
+    QTabWidget* SSTab_loop = nullptr;
+    std::array<QComboBox*, standwise::kDeviceTypes> cmb_viewdata{};
+    std::array<standwise::ClickableLabel*, standwise::kDeviceTypes> lbldevice_help{};
+    QPushButton *cmdMX210 = nullptr, *cmdMX220 = nullptr, *cmdMX240 = nullptr, *cmdExit = nullptr;
+    QLabel *Label3 = nullptr, *lblload_units_standby = nullptr, *Label2 = nullptr,
+           *lblload_units_alarm = nullptr;
+    QAction *mnuexit = nullptr, *mnuclear = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the window (frmloopx_layout.cpp).
+    void build_menus();
+    QWidget* build_family_tab(int first_type, int last_type);
+    QWidget* build_load_units();
+    QPushButton* change_button(const char* name, void (frmloopx::*handler)());
+
+    void open_unit_window(standwise::UnitModel unit_model);
+    /// What leaving the window does, whichever way it is left.
+    void leave();
+
+    standwise::AppContext& ctx_;
+};

@@ -1,0 +1,118 @@
+// Building the loop window: one tab per device family, each a framed grid of device rows.
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/system/frmloopx.h"
+#include "ui/widgets.h"
+
+namespace {
+
+QString indexed(const char* name, int index) {
+    return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
+}
+
+constexpr int kRowsPerColumn = 13;
+
+}  // namespace
+
+void frmloopx::build_menus() {
+    QMenu* loop = menuBar()->addMenu(QStringLiteral("Loop"));
+    loop->setObjectName(QStringLiteral("mnuloop1"));
+    mnuexit = loop->addAction(QStringLiteral("Exit"));
+    mnuexit->setObjectName(QStringLiteral("mnuexit"));
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Loop Edit"));
+    edit->setObjectName(QStringLiteral("mnuedit"));
+    mnuclear = edit->addAction(QStringLiteral("Clear contents"));
+    mnuclear->setObjectName(QStringLiteral("mnuclear"));
+    connect(mnuexit, &QAction::triggered, this, &frmloopx::mnuexit_Click);
+    connect(mnuclear, &QAction::triggered, this, &frmloopx::mnuclear_Click);
+}
+
+QPushButton* frmloopx::change_button(const char* name, void (frmloopx::*handler)()) {
+    auto* button = new QPushButton(QStringLiteral("Change"));
+    button->setObjectName(QString::fromUtf8(name));
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
+    auto* page = new QWidget;
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(8, 8, 8, 8);
+    auto* frame = new QFrame(page);
+    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(3);
+    grid->setColumnMinimumWidth(3, 28);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(4, 1);
+
+    for (int t = first_type; t <= last_type; ++t) {
+        const int offset = t - first_type;
+        const int row = offset % kRowsPerColumn;
+        const int column = offset / kRowsPerColumn * 4;
+
+        auto* label = new standwise::ClickableLabel(frame);
+        label->setObjectName(indexed("lbldevice_help", t));
+        label->setCursor(Qt::WhatsThisCursor);
+        connect(label, &standwise::ClickableLabel::clicked, this, [this, t] { lbldevice_help_Click(t); });
+        lbldevice_help[t] = label;
+
+        auto* combo = new QComboBox(frame);
+        combo->setObjectName(indexed("cmb_viewdata", t));
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);  // a typed digit must stay what was typed
+        combo->setMaxVisibleItems(15);
+        combo->setFixedWidth(72);
+        connect(combo, &QComboBox::editTextChanged, this, [this, t] { cmb_viewdata_Change(t); });
+        cmb_viewdata[t] = combo;
+
+        grid->addWidget(label, row, column);
+        grid->addWidget(combo, row, column + 1);
+        if (t == 75)
+            grid->addWidget(cmdMX210 = change_button("cmdMX210", &frmloopx::cmdMX210_Click), row, column + 2);
+        if (t == 76)
+            grid->addWidget(cmdMX220 = change_button("cmdMX220", &frmloopx::cmdMX220_Click), row, column + 2);
+        if (t == 77)
+            grid->addWidget(cmdMX240 = change_button("cmdMX240", &frmloopx::cmdMX240_Click), row, column + 2);
+    }
+    grid->setRowStretch(kRowsPerColumn, 1);
+    outer->addWidget(frame);
+    return page;
+}
+
+QWidget* frmloopx::build_load_units() {
+    auto* bar = new QWidget;
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    const QString hint = QStringLiteral("A Load unit is 400µA. Max load units per loop is 1000.");
+    Label3 = new QLabel(QStringLiteral("Load units (standby):"), bar);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    lblload_units_standby = standwise::value_label(QStringLiteral("lblload_units_standby"), bar);
+    Label2 = new QLabel(QStringLiteral("Load units (alarm):"), bar);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    lblload_units_alarm = standwise::value_label(QStringLiteral("lblload_units_alarm"), bar);
+    for (QLabel* label : {Label3, lblload_units_standby, Label2, lblload_units_alarm})
+        label->setToolTip(hint);
+    cmdExit = new QPushButton(QStringLiteral("Exit"), bar);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    connect(cmdExit, &QPushButton::clicked, this, &frmloopx::cmdExit_Click);
+    row->addWidget(Label3);
+    row->addWidget(lblload_units_standby);
+    row->addSpacing(24);
+    row->addWidget(Label2);
+    row->addWidget(lblload_units_alarm);
+    row->addStretch();
+    row->addWidget(cmdExit);
+    return bar;
+}

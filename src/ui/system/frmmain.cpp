@@ -1,0 +1,325 @@
+#include "ui/system/frmmain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "calc/loop_calc.h"
+#include "calc/system_calc.h"
+#include "model/interface_units.h"
+#include "model/numbers.h"
+#include "ui/app_context.h"
+#include "ui/misc/frmabout.h"
+#include "ui/startup.h"
+#include "ui/system/frmloopx.h"
+#include "ui/system/frmnewfront.h"
+#include "ui/widgets.h"
+
+using standwise::Answer;
+using standwise::MessageStyle;
+using standwise::qs;
+using standwise::ss;
+
+frmmain& standwise::AppContext::main() {
+    return window<frmmain>(main_);
+}
+
+namespace {
+
+constexpr int kSiteDetailsTab = 8;
+constexpr int kMasterAlarmsTab = 10;
+constexpr int kStandbyTab = 11;
+
+}  // namespace
+
+frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(QStringLiteral("Standwise - System"));
+    build_menus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 8, 8, 4);
+    layout->setSpacing(4);
+    SSTabentry = new QTabWidget(central);
+    SSTabentry->setObjectName(QStringLiteral("SSTabentry"));
+    SSTabentry->setUsesScrollButtons(false);
+    for (int n = 1; n <= standwise::kLoops; ++n)
+        SSTabentry->addTab(build_loop_tab(n), QStringLiteral("Loop %1").arg(n));
+    SSTabentry->addTab(build_site_tab(), QStringLiteral("Site Details"));
+    SSTabentry->addTab(build_system_tab(), QStringLiteral("System"));
+    SSTabentry->addTab(build_master_alarm_tab(), QStringLiteral("Master alarms"));
+    SSTabentry->addTab(build_standby_tab(), QStringLiteral("Standby"));
+    layout->addWidget(SSTabentry, 1);
+    build_status_bars(central);
+    layout->addWidget(StatusBar1);
+    layout->addWidget(stb_loadstatus);
+    setCentralWidget(central);
+    connect_handlers();
+
+    // The interface workspace comes with its own windows; until then it cannot be reached.
+    mnuswitch_to_interface->setEnabled(false);
+    resize(880, 540);
+}
+
+void frmmain::Form_Load() {
+    standwise::run_startup(ctx_);
+}
+
+void frmmain::make_data_folders() {
+    for (const char* folder : {"interface_reports", "full_reports", "short_reports", "configurations"})
+        ctx_.platform.make_folder(standwise::data_path(ctx_.platform, folder));
+}
+
+std::string frmmain::makeuplength(const std::string& text, int length) {
+    std::string result = text;
+    if (static_cast<int>(result.size()) < length) result.append(length - result.size(), ' ');
+    return result;
+}
+
+void frmmain::clear_system_window() {
+    const standwise::DateTime today = ctx_.platform.now();
+    char date[16];
+    std::snprintf(date, sizeof date, "%02d/%02d/%04d", today.day % 100, today.month % 100,
+                  today.year % 10000);
+    lbldate->setText(QString::fromLatin1(date));
+    standwise::set_back_colour(lbldevices, standwise::Colour::ButtonFace);
+    lbldevices->setText(QStringLiteral("0"));
+    for (int n = 1; n <= standwise::kLoops; ++n) {
+        for (standwise::UnitModel unit : standwise::kUnitModels)
+            standwise::clearLoop(ctx_.model, unit, n);
+        lbltotal_devices[n]->setText(QStringLiteral("0"));
+        for (QLabel* label :
+             {lblloop_curr[n], lblcurrent_a[n], lblcurrent_s[n], lblload_units_a[n], lblload_units_s[n]})
+            label->clear();
+    }
+    for (QLabel* label : {lblsystem, lblrams, lblnetworks, lblios, lblloops, lblcontroller})
+        label->clear();
+    chkflash_back->setChecked(false);
+    txtma1->setText(QStringLiteral("0"));
+    txtma2->setText(QStringLiteral("0"));
+    for (QLabel* label : {lblloops_total_q, lblloops_total_a, lblsystem_total_q, lblsystem_total_a,
+                          lbl24hr_standby, lbl72hr_standby, lblstandby})
+        label->clear();
+    lbldevices->setText(QStringLiteral("0"));
+    txtsite->clear();
+    txtsiteid->clear();
+    select_alarm_time(0);
+    for (int n = 1; n <= standwise::kLoops; ++n) {
+        SSTabentry->setTabEnabled(n - 1, false);
+        stb_loadstatus->panel(n)->set_sunken(false);
+        stb_loadstatus->panel(n)->setText(QStringLiteral("Not used"));
+    }
+    SSTabentry->setCurrentIndex(kSiteDetailsTab);
+}
+
+void frmmain::update_loop_tabs() {
+    for (int n = 1; n <= standwise::kLoops; ++n) {
+        standwise::StatusPanel* panel = stb_loadstatus->panel(n);
+        if (ctx_.model.loop_on_loop_card(n)) {
+            SSTabentry->setTabEnabled(n - 1, true);
+            panel->set_sunken(true);
+            panel->setText(QStringLiteral("Loop %1 OK").arg(n));
+            ctx_.calc_loop(n);
+        } else {
+            ctx_.loopx().loop_number = n;
+            ctx_.loopx().clear_configuration(n);
+            SSTabentry->setTabEnabled(n - 1, false);
+            panel->setText(QStringLiteral("Not used"));
+            panel->set_sunken(false);
+        }
+    }
+}
+
+void frmmain::txtsite_Change() {
+    setWindowTitle(qs("Standwise - System - " + ctx_.model.panel().name + " - ") + txtsite->text());
+}
+
+void frmmain::SSTabentry_Click() {
+    const int tab = SSTabentry->currentIndex();
+    if (tab == kMasterAlarmsTab) refresh_maximum_ma();
+    if ((tab == kStandbyTab || tab == kSiteDetailsTab) &&
+        ctx_.model.total_detection_devices > standwise::kMaxPanelDetectionDevices) {
+        ctx_.platform.ask_user("EN & BS Input/Detection count may have been exceeded for panel.",
+                               "Fire Standards Warning", MessageStyle::OkExclamation);
+    }
+}
+
+void frmmain::refresh_maximum_ma() {
+    lblmaximum_ma->setText(
+        qs("(Maximum circuit load" + standwise::str_number(ctx_.model.panel().max_master_alarm_ma) + "mA)."));
+}
+
+void frmmain::txtma1_Change() {
+    check_master_alarm(txtma1, txtma2);
+}
+void frmmain::txtma2_Change() {
+    check_master_alarm(txtma2, txtma1);
+}
+
+// A refused load is emptied without a message; emptying runs this check again, which then only
+// recalculates. A negative load is refused too: it would lower the panel's alarm current.
+void frmmain::check_master_alarm(QLineEdit* changed, QLineEdit* other) {
+    const double maximum = ctx_.model.panel().max_master_alarm_ma;
+    const std::optional<double> value = standwise::parse_number(ss(changed->text()));
+    bool refused = !value || *value < 0 || *value > maximum;
+    if (!refused) {
+        const double other_value = standwise::parse_number(ss(other->text())).value_or(0);
+        refused = *value + other_value > maximum;
+    }
+    if (refused && !changed->text().isEmpty()) {
+        changed->clear();
+        return;
+    }
+    ctx_.calc_system_standby();
+}
+
+void frmmain::select_alarm_time(int position) {
+    if (cmbalarm_time->currentIndex() == position) {
+        cmbalarm_time_Change();
+    } else {
+        cmbalarm_time->setCurrentIndex(position);
+    }
+}
+
+void frmmain::cmbalarm_time_Change() {
+    const QString tooltip =
+        QStringLiteral("Includes %1 minutes of sounder activation").arg(cmbalarm_time->currentText());
+    frmstandby->setToolTip(tooltip);
+    frmrequirements->setToolTip(tooltip);
+    ctx_.calc_system_standby();
+}
+
+void frmmain::cmdview_Click(int n) {
+    frmloopx& loop_window = ctx_.loopx();
+    ctx_.model.current_loop = static_cast<std::int16_t>(n);
+    loop_window.loop_number = n;
+    loop_window.clear_load_units();
+    hide();
+    loop_window.setWindowTitle(qs(standwise::loop_window_title(ctx_.model, n)));
+    loop_window.show();
+    ctx_.model.loop_form_ready = false;
+    loop_window.show_counts(n);
+    ctx_.calc_loop(n);
+    ctx_.model.loop_form_ready = true;
+    loop_window.focus_first_count();
+}
+
+void frmmain::stb_loadstatus_PanelClick(int panel) {
+    if (stb_loadstatus->panel(panel)->sunken()) cmdview_Click(panel);
+}
+
+void frmmain::cmdconfigure_Click() {
+    hide();
+    ctx_.newfront().show();
+    ctx_.newfront().raise();
+}
+
+void frmmain::mnunew_Click() {
+    if (ctx_.platform.ask_user(
+            std::string("This will clear the current configuration") + standwise::kCrLf + "Are you sure?",
+            "Clear System Configuration", MessageStyle::YesNoQuestion) != Answer::Yes)
+        return;
+    for (int n = 1; n <= standwise::kLoops; ++n) {
+        for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t)
+            ctx_.model.loop_device_count[n][t] = 0;
+        ctx_.model.loop_device_total[n] = 0;
+    }
+    // The panel count follows the cleared loops at once, so no tab selection warns about them.
+    ctx_.model.total_detection_devices = 0;
+    clear_system_window();
+    ctx_.newfront().setup_default_system();
+}
+
+// Configuration files and reports are handled by their own module.
+void frmmain::mnuload_Click() {}
+void frmmain::mnusave_Click() {}
+void frmmain::mnufull_Click() {}
+void frmmain::mnushort_Click() {}
+void frmmain::mnuopenreport_Click() {}
+
+// The one place that opens the interface workspace (hide this window, show
+// ctx_.interface_window() on its first tab); the menu item stays disabled until that window exists.
+void frmmain::mnuswitch_to_interface_Click() {}
+
+void frmmain::mnuviewrelease_Click() {
+    ctx_.platform.open_in_editor(standwise::data_path(ctx_.platform, "readme.txt"));
+}
+
+void frmmain::mnuabout_Click() {
+    hide();
+    ctx_.about().show();
+    ctx_.platform.pause(3);
+    ctx_.about().hide();
+    show();
+}
+
+void frmmain::mnuexit_Click() {
+    if (ctx_.platform.ask_user("Are you sure you want to exit?\rUnsaved information will be lost",
+                               "Exit Program", MessageStyle::OkCancelExclamation) == Answer::Ok)
+        end_program();
+}
+
+bool frmmain::Form_QueryUnload() {
+    return ctx_.platform.ask_user(std::string("Are you sure you want to exit?") + standwise::kCrLf +
+                                      "Any unsaved information will be lost.",
+                                  "Exit - Caldris Standwise", MessageStyle::YesNoQuestion) == Answer::Yes;
+}
+
+void frmmain::closeEvent(QCloseEvent* event) {
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    end_program();
+}
+
+void frmmain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The panel may have changed while this window was hidden.
+    if (SSTabentry->currentIndex() == kMasterAlarmsTab) refresh_maximum_ma();
+}
+
+void frmmain::end_program() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this) window->hide();
+    QCoreApplication::exit(0);
+}
+
+void frmmain::show_loop_result(const standwise::LoopResult& r) {
+    const int n = r.loop;
+    lblcurrent_s[n]->setText(qs(r.current_s_text));
+    lblcurrent_a[n]->setText(qs(r.current_a_text));
+    lblload_units_s[n]->setText(qs(r.load_units_s_text));
+    lblload_units_a[n]->setText(qs(r.load_units_a_text));
+    lbltotal_devices[n]->setText(qs(r.total_devices_text));
+    lblloop_curr[n]->setText(qs(r.loop_curr_text));
+    for (QLabel* label : {lblload_units_a[n], lblcurrent_a[n], lblloop_curr[n]})
+        standwise::set_back_colour(label, r.loop_colour);
+    stb_loadstatus->panel(n)->setText(qs(r.status_text));
+    lbldevices->setText(standwise::caption_text(r.panel.caption));
+    standwise::set_back_colour(lbldevices, r.panel.colour);
+    lblloops_total_q->setText(qs(r.totals.quiescent_text));
+    lblloops_total_a->setText(qs(r.totals.alarm_text));
+}
+
+void frmmain::show_system_result(const standwise::SystemResult& r) {
+    standwise::set_text_colour(lblloops_total_a, r.loops_total_a_text_colour);
+    lblsystem_total_q->setText(qs(r.system_total_q_text));
+    lblsystem_total_a->setText(qs(r.system_total_a_text));
+    lblstandby->setText(qs(r.standby.standby_text));
+    standwise::set_back_colour(lblstandby, r.standby_colour);
+    lbl24hr_standby->setText(qs(r.standby.capacity_24h_text));
+    lbl72hr_standby->setText(qs(r.standby.capacity_72h_text));
+}

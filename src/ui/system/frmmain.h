@@ -1,0 +1,112 @@
+// The main system window: one tab per loop with its figures, the site details, the panel summary,
+// the master alarm circuits and the standby results, with the menus of the system workspace.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <string>
+
+#include "model/system_model.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace standwise {
+class AppContext;
+class StatusBar;
+struct LoopResult;
+struct SystemResult;
+}  // namespace standwise
+
+class frmmain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmmain(standwise::AppContext& ctx);
+
+    // Operations other windows call.
+    void Form_Load();
+    void update_loop_tabs();
+    void txtsite_Change();
+    void clear_system_window();
+    void make_data_folders();
+    /// Makes a report label up to `length` characters with blanks.
+    static std::string makeuplength(const std::string& text, int length);
+
+    void show_loop_result(const standwise::LoopResult& result);
+    void show_system_result(const standwise::SystemResult& result);
+
+    // Event handlers.
+    void SSTabentry_Click();
+    void txtma1_Change();
+    void txtma2_Change();
+    void cmbalarm_time_Change();
+    void cmdview_Click(int loop);
+    void stb_loadstatus_PanelClick(int panel);
+    void cmdconfigure_Click();
+    void mnunew_Click();
+    void mnuload_Click();
+    void mnusave_Click();
+    void mnufull_Click();
+    void mnushort_Click();
+    void mnuopenreport_Click();
+    void mnuswitch_to_interface_Click();
+    void mnuviewrelease_Click();
+    void mnuabout_Click();
+    void mnuexit_Click();
+    /// The close request: true when the user agrees to end the program.
+    bool Form_QueryUnload();
+
+    // Controls, indexed by loop 1..8 where they repeat.
+    QTabWidget* SSTabentry = nullptr;
+    std::array<QPushButton*, standwise::kLoops + 1> cmdview{};
+    std::array<QLabel*, standwise::kLoops + 1> lblcurrent_s{}, lblcurrent_a{}, lblload_units_s{},
+        lblload_units_a{}, lblloop_curr{}, lbltotal_devices{};
+    QLineEdit *txtsite = nullptr, *txtsiteid = nullptr;
+    QLabel *lbldate = nullptr, *lbldevices = nullptr;
+    QLabel *lblsystem = nullptr, *lblcontroller = nullptr, *lblloops = nullptr, *lblios = nullptr,
+           *lblnetworks = nullptr, *lblrams = nullptr;
+    QCheckBox* chkflash_back = nullptr;
+    QPushButton* cmdconfigure = nullptr;
+    QLineEdit *txtma1 = nullptr, *txtma2 = nullptr;
+    QLabel* lblmaximum_ma = nullptr;
+    QComboBox* cmbalarm_time = nullptr;
+    QLabel *lblloops_total_q = nullptr, *lblloops_total_a = nullptr, *lblsystem_total_q = nullptr,
+           *lblsystem_total_a = nullptr;
+    QGroupBox *frmstandby = nullptr, *frmrequirements = nullptr;
+    QLabel *lblstandby = nullptr, *lblamphours = nullptr, *lbl24hr_standby = nullptr,
+           *lbl72hr_standby = nullptr;
+    standwise::StatusBar* stb_loadstatus = nullptr;
+    standwise::StatusBar* StatusBar1 = nullptr;
+    QAction *mnunew = nullptr, *mnuload = nullptr, *mnusave = nullptr, *mnuswitch_to_interface = nullptr,
+            *mnuexit = nullptr;
+    QAction *mnuopenreport = nullptr, *mnushort = nullptr, *mnufull = nullptr;
+    QAction *mnuviewrelease = nullptr, *mnuabout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Building the window (frmmain_layout.cpp).
+    void build_menus();
+    QWidget* build_loop_tab(int loop);
+    QWidget* build_site_tab();
+    QWidget* build_system_tab();
+    QWidget* build_master_alarm_tab();
+    QWidget* build_standby_tab();
+    void build_status_bars(QWidget* central);
+    void connect_handlers();
+
+    void check_master_alarm(QLineEdit* changed, QLineEdit* other);
+    void select_alarm_time(int position);
+    void refresh_maximum_ma();
+    void end_program();
+
+    standwise::AppContext& ctx_;
+};

@@ -1,0 +1,286 @@
+// Building the main window's controls, tab by tab.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/system/frmmain.h"
+#include "ui/widgets.h"
+
+using standwise::add_row;
+using standwise::value_label;
+
+namespace {
+
+QString indexed(const char* name, int index) {
+    return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
+}
+
+QGroupBox* frame(const QString& title, QWidget* parent, QGridLayout*& grid) {
+    auto* box = new QGroupBox(title, parent);
+    grid = new QGridLayout(box);
+    grid->setColumnStretch(1, 1);
+    grid->setHorizontalSpacing(12);
+    return box;
+}
+
+QLineEdit* text_box(const char* name, const char* tooltip, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setToolTip(QString::fromUtf8(tooltip));
+    return box;
+}
+
+// A tab page whose content sits at the top left and keeps its natural size.
+QWidget* page_with(QLayout* content) {
+    auto* page = new QWidget;
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(14, 14, 14, 14);
+    auto* row = new QHBoxLayout;
+    row->addLayout(content);
+    row->addStretch();
+    outer->addLayout(row);
+    outer->addStretch();
+    return page;
+}
+
+}  // namespace
+
+void frmmain::build_menus() {
+    auto add = [this](QMenu* menu, const char* name, const char* caption) {
+        auto* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromUtf8(name));
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnufile"));
+    mnunew = add(file, "mnunew", "New configuration");
+    mnuload = add(file, "mnuload", "Load configuration");
+    mnusave = add(file, "mnusave", "Save configuration");
+    file->addSeparator();
+    mnuswitch_to_interface = add(file, "mnuswitch_to_interface", "Switch to interface");
+    file->addSeparator();
+    mnuexit = add(file, "mnuexit", "Exit");
+
+    QMenu* report = menuBar()->addMenu(QStringLiteral("Report"));
+    report->setObjectName(QStringLiteral("mnugenerate"));
+    mnuopenreport = add(report, "mnuopenreport", "Open report");
+    mnushort = add(report, "mnushort", "Generate Short report");
+    mnufull = add(report, "mnufull", "Generate Full report");
+
+    QMenu* about = menuBar()->addMenu(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("mnuaboutmain"));
+    mnuviewrelease = add(about, "mnuviewrelease", "View release notes");
+    mnuabout = add(about, "mnuabout", "About VQM");
+}
+
+QWidget* frmmain::build_loop_tab(int n) {
+    auto* content = new QGridLayout;
+    content->setHorizontalSpacing(16);
+    content->setVerticalSpacing(12);
+
+    cmdview[n] = new QPushButton(QStringLiteral("Set/View Loop"));
+    cmdview[n]->setObjectName(indexed("cmdview", n));
+    content->addWidget(cmdview[n], 0, 0, Qt::AlignLeft);
+
+    QGridLayout* grid = nullptr;
+    QGroupBox* currents = frame(QStringLiteral("Loop Currents"), nullptr, grid);
+    lblcurrent_s[n] = value_label(indexed("lblcurrent_s", n), currents);
+    lblcurrent_a[n] = value_label(indexed("lblcurrent_a", n), currents);
+    add_row(grid, 0, QStringLiteral("Load current (standby):"), lblcurrent_s[n]);
+    add_row(grid, 1, QStringLiteral("Load current (alarm):"), lblcurrent_a[n]);
+    content->addWidget(currents, 1, 0);
+
+    QGroupBox* units = frame(QStringLiteral("Loop units"), nullptr, grid);
+    lblload_units_s[n] = value_label(indexed("lblload_units_s", n), units);
+    lblload_units_a[n] = value_label(indexed("lblload_units_a", n), units);
+    add_row(grid, 0, QStringLiteral("Load units (standby):"), lblload_units_s[n]);
+    add_row(grid, 1, QStringLiteral("Load units (alarm):"), lblload_units_a[n]);
+    content->addWidget(units, 1, 1);
+
+    auto* totals = new QGridLayout;
+    totals->setHorizontalSpacing(12);
+    totals->setColumnStretch(1, 1);
+    lblloop_curr[n] = value_label(indexed("lblloop_curr", n), nullptr);
+    lbltotal_devices[n] = value_label(indexed("lbltotal_devices", n), nullptr);
+    add_row(totals, 0, QStringLiteral("Total loop\ncurrent"), lblloop_curr[n]);
+    add_row(totals, 1, QStringLiteral("Total device count:"), lbltotal_devices[n]);
+    content->addLayout(totals, 2, 0);
+    return page_with(content);
+}
+
+QWidget* frmmain::build_site_tab() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    txtsite = text_box("txtsite", "Enter a site description here", nullptr);
+    txtsite->setMinimumWidth(420);
+    txtsiteid = text_box("txtsiteid", "Enter a site ID here", nullptr);
+    lbldate = value_label(QStringLiteral("lbldate"), nullptr, 120);
+    lbldevices = value_label(QStringLiteral("lbldevices"), nullptr, 420);
+    lbldevices->setWordWrap(true);
+    add_row(grid, 0, QStringLiteral("Site:"), txtsite);
+    add_row(grid, 1, QStringLiteral("Site ID:"), txtsiteid);
+    add_row(grid, 2, QStringLiteral("Date:"), lbldate);
+    add_row(grid, 3, QStringLiteral("Devices:"), lbldevices);
+    grid->addWidget(lbldate, 2, 1, Qt::AlignLeft);
+    return page_with(grid);
+}
+
+QWidget* frmmain::build_system_tab() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    struct Row {
+        QLabel* frmmain::*label;
+        const char* name;
+        const char* caption;
+    };
+    const Row rows[] = {{&frmmain::lblsystem, "lblsystem", "System"},
+                        {&frmmain::lblcontroller, "lblcontroller", "Controller"},
+                        {&frmmain::lblloops, "lblloops", "Loops Cards"},
+                        {&frmmain::lblios, "lblios", "I/O Cards"},
+                        {&frmmain::lblnetworks, "lblnetworks", "Network Cards"},
+                        {&frmmain::lblrams, "lblrams", "RAM Cards"}};
+    int row = 0;
+    for (const Row& r : rows) {
+        QLabel* value = value_label(QString::fromUtf8(r.name), nullptr, 240);
+        this->*r.label = value;
+        add_row(grid, row++, QString::fromUtf8(r.caption), value);
+    }
+    chkflash_back = new QCheckBox(QStringLiteral("Flash backplane"));
+    chkflash_back->setObjectName(QStringLiteral("chkflash_back"));
+    // It only shows what the panel holds; the slots decide it.
+    chkflash_back->setAttribute(Qt::WA_TransparentForMouseEvents);
+    chkflash_back->setFocusPolicy(Qt::NoFocus);
+    grid->addWidget(chkflash_back, row++, 1);
+    cmdconfigure = new QPushButton(QStringLiteral("Configure System"));
+    cmdconfigure->setObjectName(QStringLiteral("cmdconfigure"));
+    grid->addWidget(cmdconfigure, row, 1, Qt::AlignLeft);
+    return page_with(grid);
+}
+
+QWidget* frmmain::build_master_alarm_tab() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(10);
+    auto* heading = new QLabel(QStringLiteral("Master Alarm Circuit Loading"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    grid->addWidget(heading, 0, 0, 1, 4);
+
+    txtma1 = text_box("txtma1", "Enter master alarm circuit 1 current here", nullptr);
+    txtma2 = text_box("txtma2", "Enter master alarm circuit 2 current here", nullptr);
+    for (QLineEdit* box : {txtma1, txtma2}) {
+        box->setMaximumWidth(100);
+        box->setAlignment(Qt::AlignRight);
+    }
+    add_row(grid, 1, QStringLiteral("Master alarm circuit 1 load:"), txtma1);
+    grid->addWidget(new QLabel(QStringLiteral("mA")), 1, 2);
+    add_row(grid, 2, QStringLiteral("Master alarm circuit 2 load:"), txtma2);
+    grid->addWidget(new QLabel(QStringLiteral("mA")), 2, 2);
+    lblmaximum_ma = new QLabel(QStringLiteral("(Maximum circuit load 400mA)."));
+    lblmaximum_ma->setObjectName(QStringLiteral("lblmaximum_ma"));
+    grid->addWidget(lblmaximum_ma, 3, 1, 1, 3);
+
+    cmbalarm_time = new QComboBox;
+    cmbalarm_time->setObjectName(QStringLiteral("cmbalarm_time"));
+    cmbalarm_time->setMinimumWidth(100);
+    grid->setRowMinimumHeight(4, 8);
+    add_row(grid, 5, QStringLiteral("Alarm time:"), cmbalarm_time);
+    grid->addWidget(new QLabel(QStringLiteral("minutes")), 5, 2);
+    grid->addWidget(new QLabel(QStringLiteral("(Alarm output duration).")), 5, 3);
+    return page_with(grid);
+}
+
+QWidget* frmmain::build_standby_tab() {
+    auto* content = new QGridLayout;
+    content->setHorizontalSpacing(16);
+    content->setVerticalSpacing(12);
+    QGridLayout* grid = nullptr;
+
+    QGroupBox* loop = frame(QStringLiteral("Loop"), nullptr, grid);
+    lblloops_total_q = value_label(QStringLiteral("lblloops_total_q"), loop);
+    lblloops_total_a = value_label(QStringLiteral("lblloops_total_a"), loop);
+    add_row(grid, 0, QStringLiteral("Total quiescent loop current:"), lblloops_total_q);
+    add_row(grid, 1, QStringLiteral("Total alarm loop current:"), lblloops_total_a);
+    content->addWidget(loop, 0, 0);
+
+    QGroupBox* system = frame(QStringLiteral("System"), nullptr, grid);
+    lblsystem_total_q = value_label(QStringLiteral("lblsystem_total_q"), system);
+    lblsystem_total_a = value_label(QStringLiteral("lblsystem_total_a"), system);
+    add_row(grid, 0, QStringLiteral("Total quiescent system current:"), lblsystem_total_q);
+    add_row(grid, 1, QStringLiteral("Total alarm system current:"), lblsystem_total_a);
+    content->addWidget(system, 0, 1);
+
+    frmstandby = frame(QStringLiteral("Standby time"), nullptr, grid);
+    frmstandby->setObjectName(QStringLiteral("frmstandby"));
+    lblstandby = value_label(QStringLiteral("lblstandby"), frmstandby);
+    lblstandby->setToolTip(
+        QStringLiteral("This is the standby time in hrs:mins with \"standard\" batteries"));
+    lblamphours = new QLabel(frmstandby);
+    lblamphours->setObjectName(QStringLiteral("lblamphours"));
+    add_row(grid, 0, QStringLiteral("Standby (hrs:mins):"), lblstandby);
+    grid->addWidget(lblamphours, 0, 2);
+    content->addWidget(frmstandby, 1, 0);
+
+    frmrequirements = frame(QStringLiteral("Requirements"), nullptr, grid);
+    frmrequirements->setObjectName(QStringLiteral("frmrequirements"));
+    lbl24hr_standby = value_label(QStringLiteral("lbl24hr_standby"), frmrequirements);
+    lbl24hr_standby->setToolTip(QStringLiteral("This is the battery capacity required for 24hrs of standby"));
+    lbl72hr_standby = value_label(QStringLiteral("lbl72hr_standby"), frmrequirements);
+    lbl72hr_standby->setToolTip(QStringLiteral("This is the battery capacity required for 72hrs of standby"));
+    add_row(grid, 0, QStringLiteral("24 hrs standby:"), lbl24hr_standby);
+    add_row(grid, 1, QStringLiteral("72 hrs standby:"), lbl72hr_standby);
+    content->addWidget(frmrequirements, 1, 1);
+
+    for (QGroupBox* box : {frmstandby, frmrequirements})
+        box->setToolTip(QStringLiteral("Includes 30 minutes of sounder activation"));
+    return page_with(content);
+}
+
+void frmmain::build_status_bars(QWidget* central) {
+    StatusBar1 = new standwise::StatusBar(QStringLiteral("StatusBar1"), 2, central);
+    StatusBar1->panel(1)->setText(QStringLiteral("Loop Loading Status:-"));
+    StatusBar1->panel(2)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    StatusBar1->panel(2)->setMinimumWidth(80);
+    stb_loadstatus = new standwise::StatusBar(QStringLiteral("stb_loadstatus"), standwise::kLoops, central);
+    for (int n = 1; n <= standwise::kLoops; ++n) {
+        stb_loadstatus->panel(n)->setToolTip(
+            QStringLiteral("Loop %1 status - click to set/view configuration").arg(n));
+        stb_loadstatus->panel(n)->setText(QStringLiteral("Not used"));
+    }
+}
+
+void frmmain::connect_handlers() {
+    connect(SSTabentry, &QTabWidget::currentChanged, this, [this] { SSTabentry_Click(); });
+    connect(txtsite, &QLineEdit::textChanged, this, [this] { txtsite_Change(); });
+    connect(txtma1, &QLineEdit::textChanged, this, [this] { txtma1_Change(); });
+    connect(txtma2, &QLineEdit::textChanged, this, [this] { txtma2_Change(); });
+    connect(cmbalarm_time, &QComboBox::currentIndexChanged, this, [this] { cmbalarm_time_Change(); });
+    for (int n = 1; n <= standwise::kLoops; ++n)
+        connect(cmdview[n], &QPushButton::clicked, this, [this, n] { cmdview_Click(n); });
+    connect(stb_loadstatus, &standwise::StatusBar::panel_clicked, this,
+            [this](int panel) { stb_loadstatus_PanelClick(panel); });
+    connect(cmdconfigure, &QPushButton::clicked, this, [this] { cmdconfigure_Click(); });
+    const std::pair<QAction*, void (frmmain::*)()> actions[] = {
+        {mnunew, &frmmain::mnunew_Click},
+        {mnuload, &frmmain::mnuload_Click},
+        {mnusave, &frmmain::mnusave_Click},
+        {mnuswitch_to_interface, &frmmain::mnuswitch_to_interface_Click},
+        {mnuexit, &frmmain::mnuexit_Click},
+        {mnuopenreport, &frmmain::mnuopenreport_Click},
+        {mnushort, &frmmain::mnushort_Click},
+        {mnufull, &frmmain::mnufull_Click},
+        {mnuviewrelease, &frmmain::mnuviewrelease_Click},
+        {mnuabout, &frmmain::mnuabout_Click},
+    };
+    for (auto [action, handler] : actions)
+        connect(action, &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
+}

@@ -1,0 +1,364 @@
+#include "ui/system/frmnewfront.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+#include "model/numbers.h"
+#include "model/reference_tables.h"
+#include "ui/app_context.h"
+#include "ui/misc/frmpicture.h"
+#include "ui/system/frmmain.h"
+#include "ui/widgets.h"
+
+using standwise::Answer;
+using standwise::MessageStyle;
+using standwise::qs;
+using standwise::str_number;
+
+frmnewfront& standwise::AppContext::newfront() {
+    return window<frmnewfront>(newfront_);
+}
+
+frmnewfront::frmnewfront(standwise::AppContext& ctx) : ctx_(ctx) {
+    setObjectName(QStringLiteral("frmnewfront"));
+    setWindowTitle(QStringLiteral("System Configuration"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinimizeButtonHint);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(build_power_frame());
+    left->addWidget(build_system_frame());
+    left->addStretch();
+
+    auto* panels = new QHBoxLayout;
+    panels->addLayout(left);
+    panels->addWidget(build_slot_frame(), 1);
+
+    Label1 = new QLabel(QStringLiteral("Total Card Current:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    lblcurrent = standwise::value_label(QStringLiteral("lblcurrent"), this, 100);
+    cmdhelp = new QPushButton(QStringLiteral("Card Help"), this);
+    cmdhelp->setObjectName(QStringLiteral("cmdhelp"));
+    cmdExit = new QPushButton(QStringLiteral("Exit"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Label1);
+    bottom->addWidget(lblcurrent);
+    bottom->addStretch();
+    bottom->addWidget(cmdhelp);
+    bottom->addWidget(cmdExit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addLayout(panels);
+    layout->addLayout(bottom);
+
+    connect(optPSU[0]->group(), &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) optPSU_Click(id);
+    });
+    connect(optsystem[0]->group(), &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) optsystem_Click(id);
+    });
+    for (int s = 0; s < standwise::kSlots; ++s)
+        connect(cmbslot[s], &QComboBox::currentIndexChanged, this, [this, s] { cmbslot_Click(s); });
+    connect(cmdhelp, &QPushButton::clicked, this, &frmnewfront::cmdhelp_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmnewfront::cmdExit_Click);
+}
+
+void frmnewfront::Form_Load() {
+    fill_slot_lists();
+    setup_default_system();
+}
+
+void frmnewfront::fill_slot_lists() {
+    const standwise::SystemModel& model = ctx_.model;
+    for (int s = 0; s < standwise::kSlots; ++s) {
+        QComboBox* combo = cmbslot[s];
+        const QSignalBlocker quiet(combo);
+        combo->clear();
+        if (s == 0) {
+            for (const std::string& kind : model.local_controller_types)
+                combo->addItem(qs(kind));
+        } else {
+            auto* items = qobject_cast<QStandardItemModel*>(combo->model());
+            for (int k = 0; k < standwise::kCardTypes; ++k) {
+                combo->addItem(qs(model.card_types[k]));
+                // The separator rows only divide the list; they cannot be picked.
+                if (standwise::is_separator_card(k) && items) items->item(k)->setEnabled(false);
+            }
+        }
+        combo->setCurrentIndex(0);
+    }
+    ignore_slot_click = false;
+    slot_selection.fill(0);
+}
+
+void frmnewfront::setup_default_system() {
+    ctx_.model.system_type = 5;
+    check_quietly(optsystem[5]);
+    ctx_.model.last_psu_type = 1;
+    ctx_.model.psu_type = 1;
+    check_quietly(optPSU[1]);
+    show_fitted_slots();
+    ctx_.main().txtsite_Change();
+    load_default_slots();
+}
+
+bool frmnewfront::confirm_type_change(bool& skip_prompt, const char* question) {
+    if (skip_prompt) {
+        skip_prompt = false;
+        return true;
+    }
+    return ctx_.platform.ask_user(question, "Standwise", MessageStyle::YesNoQuestion) == Answer::Yes;
+}
+
+// A refused change puts the previous option back and leaves the panel as it was.
+void frmnewfront::optPSU_Click(int index) {
+    standwise::SystemModel& model = ctx_.model;
+    if (!skip_psu_prompt && model.last_psu_type == index) return;
+    if (!confirm_type_change(skip_psu_prompt, "Are you sure you want to change the PSU type?")) {
+        check_quietly(optPSU[model.last_psu_type]);
+        return;
+    }
+    check_quietly(optPSU[index]);
+    model.last_psu_type = static_cast<std::int16_t>(index);
+    model.psu_type = static_cast<std::int16_t>(index < 2 ? index : 2);
+    if (index == 2) standwise::set_dual_capacity_42(model);
+    if (index == 3) standwise::set_dual_capacity_84(model);
+    type_changed();
+}
+
+void frmnewfront::optsystem_Click(int index) {
+    standwise::SystemModel& model = ctx_.model;
+    if (!skip_system_prompt && model.system_type == index) return;
+    if (!confirm_type_change(skip_system_prompt, "Are you sure you want to change the system type?")) {
+        check_quietly(optsystem[model.system_type]);
+        return;
+    }
+    check_quietly(optsystem[index]);
+    model.system_type = static_cast<std::int16_t>(index);
+    type_changed();
+}
+
+void frmnewfront::type_changed() {
+    ctx_.main().txtsite_Change();
+    show_fitted_slots();
+    load_default_slots();
+}
+
+void frmnewfront::cmbslot_Click(int index) {
+    if (ignore_slot_click) {
+        ignore_slot_click = false;
+        return;
+    }
+    QComboBox* combo = cmbslot[index];
+    if (index > 0 && standwise::is_separator_card(combo->currentIndex())) {
+        select_slot_quietly(index, slot_selection[index]);
+        return;
+    }
+    count_cards();
+    bool accepted = true;
+    if (skip_card_check) {
+        skip_card_check = false;
+    } else {
+        accepted = check_card_counts();
+    }
+    if (!accepted) {
+        select_slot_quietly(index, slot_selection[index]);
+        count_cards();  // the counters follow the cards shown again
+        return;
+    }
+    const auto entry = static_cast<std::int16_t>(combo->currentIndex());
+    slot_selection[index] = entry;
+    show_card_current(index);
+    ctx_.model.panel().slots[index] = entry;
+    panel_changed();
+}
+
+void frmnewfront::panel_changed() {
+    standwise::SystemModel& model = ctx_.model;
+    count_cards();
+    model.loop_cards = static_cast<std::int16_t>(model.smt_loop_cards + model.pth_loop_cards);
+    work_out_card_currents();
+    calc_sys_current();
+    update_main_summary();
+    ctx_.main().update_loop_tabs();
+    ctx_.calc_system_standby();
+}
+
+void frmnewfront::count_cards() {
+    standwise::SystemModel& m = ctx_.model;
+    m.pth_io_cards = m.pth_loop_cards = m.pth_network_cards = m.ram_cards = 0;
+    m.smt_io_cards = m.smt_loop_cards = m.smt_copper_network_cards = m.smt_fibre_network_cards = 0;
+    m.flash_backplanes = m.total_loop_cards = 0;
+    for (int s = 1; s < standwise::kSlots; ++s) {
+        if (!m.panel().slot_fitted[s]) continue;
+        switch (cmbslot[s]->currentIndex()) {
+            case standwise::kPthIo:
+                ++m.pth_io_cards;
+                break;
+            case standwise::kPthLoop:
+                ++m.pth_loop_cards, ++m.total_loop_cards;
+                break;
+            case standwise::kPthNetwork:
+                ++m.pth_network_cards;
+                break;
+            case standwise::kPthRam:
+                ++m.ram_cards;
+                break;
+            case standwise::kSmtIo:
+                ++m.smt_io_cards;
+                break;
+            case standwise::kSmtLoop:
+                ++m.smt_loop_cards, ++m.total_loop_cards;
+                break;
+            case standwise::kSmtCopperNetwork:
+                ++m.smt_copper_network_cards;
+                break;
+            case standwise::kSmtFibreNetwork:
+                ++m.smt_fibre_network_cards;
+                break;
+            case standwise::kFlashBackplane:
+                ++m.flash_backplanes;
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+bool frmnewfront::check_card_counts() {
+    const standwise::SystemModel& m = ctx_.model;
+    const standwise::SystemRecord& panel = m.panel();
+    struct Limit {
+        int sum;
+        int limit;
+        const char* caption;
+        const char* text;
+    };
+    const Limit limits[] = {
+        {m.pth_io_cards + m.smt_io_cards, panel.max_io_cards, "I/O Card Count Exceeded",
+         "The number of I/O cards has been exceeded for this panel type"},
+        {m.pth_network_cards + m.smt_copper_network_cards + m.smt_fibre_network_cards,
+         panel.max_network_cards, "Network Card Count Exceeded",
+         "The number of Network cards has been exceeded for this panel type"},
+        {m.ram_cards, panel.max_ram_cards, "RAM Card Count Exceeded",
+         "The number of RAM cards has been exceeded for this panel type"},
+        {m.smt_loop_cards + m.pth_loop_cards, panel.max_loop_cards, "Loop Card Count Exceeded",
+         "The number of Loop cards has been exceeded for this panel / psu type"},
+    };
+    bool within = true;
+    for (const Limit& l : limits) {
+        if (l.sum <= l.limit) continue;
+        within = false;
+        ctx_.platform.ask_user(std::string(l.text) + standwise::kCrLf + "(Max" + str_number(l.limit) + ")",
+                               l.caption, MessageStyle::OkInformation);
+    }
+    return within;
+}
+
+void frmnewfront::work_out_card_currents() {
+    standwise::SystemModel& m = ctx_.model;
+    const auto& current = m.panel().card_current;
+    m.pth_io_current = m.pth_io_cards * current[standwise::kPthIo];
+    m.pth_loop_current = m.pth_loop_cards * current[standwise::kPthLoop];
+    m.pth_network_current = m.pth_network_cards * current[standwise::kPthNetwork];
+    m.ram_current = m.ram_cards * current[standwise::kPthRam];
+    m.smt_io_current = m.smt_io_cards * current[standwise::kSmtIo];
+    m.smt_loop_current = m.smt_loop_cards * current[standwise::kSmtLoop];
+    m.smt_copper_network_current = m.smt_copper_network_cards * current[standwise::kSmtCopperNetwork];
+    m.smt_fibre_network_current = m.smt_fibre_network_cards * current[standwise::kSmtFibreNetwork];
+    m.flash_backplane_current = m.flash_backplanes * current[standwise::kFlashBackplane];
+}
+
+void frmnewfront::show_card_current(int slot) {
+    const standwise::SystemRecord& panel = ctx_.model.panel();
+    const int entry = cmbslot[slot]->currentIndex();
+    if (entry < 0) return;
+    const double amps = slot == 0 ? panel.controller_current[entry] : panel.card_current[entry];
+    cmbslot[slot]->setToolTip(qs("Card Current:" + str_number(amps * 1000) + "mA"));
+}
+
+double frmnewfront::calc_sys_current() {
+    const standwise::SystemRecord& panel = ctx_.model.panel();
+    double total = panel.controller_current[std::max(0, cmbslot[0]->currentIndex())];
+    for (int s = 1; s < standwise::kSlots; ++s)
+        if (panel.slot_fitted[s]) total += panel.card_current[panel.slots[s]];
+    lblcurrent->setText(qs(str_number(total * 1000) + "mA"));
+    return total;
+}
+
+void frmnewfront::update_main_summary() {
+    const standwise::SystemModel& m = ctx_.model;
+    frmmain& main = ctx_.main();
+    main.lblsystem->setText(qs(" " + m.panel().name));
+    main.lblcontroller->setText(qs(" " + m.local_controller_types[std::max(0, cmbslot[0]->currentIndex())]));
+    main.lblloops->setText(qs(str_number(m.loop_cards)));
+    main.lblios->setText(qs(str_number(m.pth_io_cards + m.smt_io_cards)));
+    main.lblnetworks->setText(
+        qs(str_number(m.pth_network_cards + m.smt_copper_network_cards + m.smt_fibre_network_cards)));
+    main.lblrams->setText(qs(str_number(m.ram_cards)));
+    main.lblamphours->setText(qs("with" + str_number(m.panel().battery_capacity) + "Ah"));
+    main.chkflash_back->setChecked(m.flash_backplanes >= 1);
+}
+
+void frmnewfront::show_fitted_slots() {
+    const standwise::SystemRecord& panel = ctx_.model.panel();
+    for (int s = 0; s < standwise::kSlots; ++s) {
+        cmbslot[s]->setVisible(panel.slot_fitted[s]);
+        lblslot[s]->setEnabled(panel.slot_fitted[s]);
+    }
+}
+
+// Every slot takes the panel's default card at once and the panel is worked out once: the defaults
+// are a valid panel, so no card limit is checked, whatever the previous panel held.
+void frmnewfront::load_default_slots() {
+    standwise::SystemRecord& panel = ctx_.model.panel();
+    for (int s = 0; s < standwise::kSlots; ++s) {
+        select_slot_quietly(s, panel.default_slots[s]);
+        slot_selection[s] = panel.default_slots[s];
+        panel.slots[s] = panel.default_slots[s];
+        show_card_current(s);
+    }
+    panel_changed();
+}
+
+void frmnewfront::select_slot_quietly(int slot, int entry) {
+    ignore_slot_click = true;
+    cmbslot[slot]->setCurrentIndex(entry);
+    ignore_slot_click = false;  // also when the list already showed the entry and raised nothing
+}
+
+void frmnewfront::check_quietly(QRadioButton* button) {
+    const QSignalBlocker quiet(button->group());
+    button->setChecked(true);
+}
+
+void frmnewfront::cmdhelp_Click() {
+    frmpicture& picture = ctx_.picture();
+    picture.show();
+    picture.raise();
+}
+
+void frmnewfront::cmdExit_Click() {
+    hide();
+    ctx_.main().show();
+}
+
+// Closing keeps the window and the panel chosen in it; it is left as Exit leaves it.
+void frmnewfront::closeEvent(QCloseEvent* event) {
+    event->accept();
+    cmdExit_Click();
+}

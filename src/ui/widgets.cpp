@@ -1,0 +1,112 @@
+#include "ui/widgets.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace standwise {
+namespace {
+
+// The colour last given is kept on the widget, so a report or a test reads what the user sees.
+constexpr const char* kBackProperty = "standwise_back_colour";
+constexpr const char* kTextProperty = "standwise_text_colour";
+
+QColor qcolour(Colour colour) {
+    switch (colour) {
+        case Colour::Red:
+            return QColor(255, 0, 0);
+        case Colour::Yellow:
+            return QColor(255, 255, 0);
+        case Colour::Black:
+            return QColor(0, 0, 0);
+        case Colour::ButtonFace:
+            break;
+    }
+    return QApplication::palette().color(QPalette::Window);
+}
+
+}  // namespace
+
+QString caption_text(const std::string& text) {
+    return qs(text).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+void set_back_colour(QWidget* widget, Colour colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, qcolour(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(colour != Colour::ButtonFace);
+    widget->setProperty(kBackProperty, static_cast<int>(colour));
+}
+
+void set_text_colour(QWidget* widget, Colour colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour == Colour::Red
+                                               ? QColor(255, 0, 0)
+                                               : QApplication::palette().color(QPalette::WindowText));
+    widget->setPalette(palette);
+    widget->setProperty(kTextProperty, static_cast<int>(colour));
+}
+
+Colour back_colour(const QWidget* widget) {
+    QVariant value = widget->property(kBackProperty);
+    return value.isValid() ? static_cast<Colour>(value.toInt()) : Colour::ButtonFace;
+}
+
+Colour text_colour(const QWidget* widget) {
+    QVariant value = widget->property(kTextProperty);
+    return value.isValid() ? static_cast<Colour>(value.toInt()) : Colour::Black;
+}
+
+QLabel* value_label(const QString& object_name, QWidget* parent, int min_width) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(object_name);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setMinimumWidth(min_width);
+    label->setMinimumHeight(label->fontMetrics().height() + 8);
+    label->setMargin(2);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+void add_row(QGridLayout* grid, int row, const QString& caption, QWidget* value, int column) {
+    auto* label = new QLabel(caption);
+    grid->addWidget(label, row, column);
+    grid->addWidget(value, row, column + 1);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) Q_EMIT clicked();
+}
+
+StatusPanel::StatusPanel(QWidget* parent) : ClickableLabel(parent) {
+    setMargin(2);
+    setIndent(4);
+    set_sunken(false);
+}
+
+void StatusPanel::set_sunken(bool sunken) {
+    sunken_ = sunken;
+    setFrameStyle(QFrame::Panel | (sunken ? QFrame::Sunken : QFrame::Raised));
+    setLineWidth(1);
+    setCursor(sunken ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+StatusBar::StatusBar(const QString& object_name, int panels, QWidget* parent) : QWidget(parent) {
+    setObjectName(object_name);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 1, 2, 1);
+    layout->setSpacing(2);
+    for (int n = 1; n <= panels; ++n) {
+        auto* panel = new StatusPanel(this);
+        panel->setObjectName(object_name + QLatin1Char('_') + QString::number(n));
+        layout->addWidget(panel, 1);
+        connect(panel, &StatusPanel::clicked, this, [this, n] { Q_EMIT panel_clicked(n); });
+        panels_.push_back(panel);
+    }
+}
+
+}  // namespace standwise

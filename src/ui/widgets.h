@@ -1,0 +1,80 @@
+// Small pieces that every window builds with: text conversion, the colours the calculations give
+// labels, read-out labels, clickable labels and the panelled status bars.
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "calc/results.h"
+
+class QGridLayout;
+class QGroupBox;
+
+namespace standwise {
+
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string ss(const QString& text) {
+    return text.toStdString();
+}
+
+/// A label caption as the system writes it: a doubled "&" stands for one "&".
+QString caption_text(const std::string& text);
+
+/// Background of a label: ButtonFace is the palette's own window colour (no fill).
+void set_back_colour(QWidget* widget, Colour colour);
+/// Text colour of a label: Black or Red.
+void set_text_colour(QWidget* widget, Colour colour);
+/// The background a label currently shows (for tests and the reports).
+Colour back_colour(const QWidget* widget);
+Colour text_colour(const QWidget* widget);
+
+/// A sunken read-out that shows a calculated figure.
+QLabel* value_label(const QString& object_name, QWidget* parent, int min_width = 90);
+
+/// Adds a caption and a read-out as one row of a two-column grid.
+void add_row(QGridLayout* grid, int row, const QString& caption, QWidget* value, int column = 0);
+
+/// A label that reports mouse clicks.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+/// One panel of a status bar: a text with a raised or sunken bevel.
+class StatusPanel : public ClickableLabel {
+    Q_OBJECT
+public:
+    explicit StatusPanel(QWidget* parent = nullptr);
+    void set_sunken(bool sunken);
+    bool sunken() const { return sunken_; }
+
+private:
+    bool sunken_ = false;
+};
+
+/// A status bar of panels numbered from 1.
+class StatusBar : public QWidget {
+    Q_OBJECT
+public:
+    StatusBar(const QString& object_name, int panels, QWidget* parent = nullptr);
+    StatusPanel* panel(int number) const { return panels_.at(number - 1); }
+    int panel_count() const { return static_cast<int>(panels_.size()); }
+Q_SIGNALS:
+    void panel_clicked(int number);
+
+private:
+    std::vector<StatusPanel*> panels_;
+};
+
+}  // namespace standwise
