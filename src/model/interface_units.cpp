@@ -3,14 +3,6 @@
 #include "model/numbers.h"
 
 namespace standwise {
-namespace {
-
-struct ChannelCurrents {
-    double unit = 0;
-    double input_q = 0, input_a = 0, zone_q = 0, zone_a = 0;
-    double relay_q = 0, relay_a = 0, led_q = 0, led_a = 0;  // MX240 channels
-    double output_q = 0, output_a = 0;                      // the MX220's fixed output relay
-};
 
 ChannelCurrents currents_of(const InterfaceConstants& c, UnitModel unit_model) {
     switch (unit_model) {
@@ -27,6 +19,8 @@ ChannelCurrents currents_of(const InterfaceConstants& c, UnitModel unit_model) {
             c.mx240_zone_alarm, c.mx240_relay_quiescent, c.mx240_relay_alarm, c.mx240_led_quiescent,
             c.mx240_led_alarm};
 }
+
+namespace {
 
 // Adds `count` items of which the first one of the loop is taken in alarm.
 void add_one_in_alarm(int count, double quiescent, double alarm, bool& taken, double& q, double& a) {

@@ -6,6 +6,17 @@
 
 namespace standwise {
 
+/// The currents of one unit and of one item of each channel kind of a model, in amperes; the kinds
+/// a model lacks stay 0.
+struct ChannelCurrents {
+    double unit = 0;
+    double input_q = 0, input_a = 0, zone_q = 0, zone_a = 0;
+    double relay_q = 0, relay_a = 0, led_q = 0, led_a = 0;  // MX240 channels
+    double output_q = 0, output_a = 0;                      // the MX220's fixed output relay
+};
+
+ChannelCurrents currents_of(const InterfaceConstants& constants, UnitModel unit_model);
+
 /// Device type under which a model's unit count is kept on the loop: 75, 76, 77.
 int device_type_of(UnitModel model);
 

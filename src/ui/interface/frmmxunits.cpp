@@ -1,0 +1,290 @@
+#include "ui/interface/frmmxunits.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
+
+#include "model/interface_units.h"
+#include "model/numbers.h"
+#include "ui/app_context.h"
+#include "ui/interface/unit_tree_icons.h"
+#include "ui/system/frmloopx.h"
+#include "ui/widgets.h"
+
+using standwise::NodeKind;
+using standwise::qs;
+using standwise::ss;
+
+frmMXunits& standwise::AppContext::unit_window(UnitModel unit_model) {
+    auto& slot = units_[static_cast<int>(unit_model)];
+    if (!slot) slot = std::make_unique<frmMXunits>(*this, unit_model);
+    return static_cast<frmMXunits&>(*slot);
+}
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+const QString kRootKey = QStringLiteral("Hub");
+
+QString milliamps(double amps) {
+    return qs(standwise::plain_number(amps * 1000) + "mA");
+}
+
+bool is_channel(NodeKind kind) {
+    return kind != NodeKind::None && kind != NodeKind::Unit;
+}
+
+}  // namespace
+
+frmMXunits::frmMXunits(standwise::AppContext& ctx, standwise::UnitModel unit_model)
+    : ctx_(ctx), spec_(standwise::unit_window_model(unit_model)) {
+    setObjectName(QString::fromLatin1(spec_.window_name));
+    setWindowTitle(QString::fromLatin1(spec_.design_title));
+    build_layout();
+    Form_Load();
+}
+
+// Showing is left to the loop window's buttons, which show the window in their own order.
+void frmMXunits::Form_Load() {
+    {
+        const QSignalBlocker blocker(cmbInterfaces);
+        cmbInterfaces->clear();
+        const int maximum = standwise::max_units_per_loop(ctx_.model, spec_.model);
+        for (int k = 0; k <= maximum; ++k)
+            cmbInterfaces->addItem(QString::number(k));
+        cmbInterfaces->setCurrentIndex(0);
+    }
+    show_feature(QStringLiteral("N/A"), QStringLiteral("N/A"));
+    lblQuiescent->setText(QStringLiteral("0mA"));
+    lblAlarm->setText(QStringLiteral("0mA"));
+    cmdRemove->setEnabled(false);
+    for (QPushButton* button : cmdAdd)
+        if (button != nullptr) button->setEnabled(false);
+}
+
+void frmMXunits::populateForm(int loop) {
+    loop_ = static_cast<std::int16_t>(loop);
+    setWindowTitle(qs("Loop" + standwise::str_number(loop) + spec_.title_tail));
+
+    TreeView1->clear();
+    auto* hub = new QTreeWidgetItem(TreeView1, QStringList(QString::fromLatin1(spec_.root_text)));
+    hub->setData(0, kKeyRole, kRootKey);
+    hub->setExpanded(true);
+
+    const standwise::UnitLoopRecord& record = ctx_.model.units_of(spec_.model)[loop];
+    const int count = std::clamp<int>(record.unit_count, 0, standwise::kMaxUnitsPerLoop);
+    for (int n = 1; n <= count; ++n) {
+        QTreeWidgetItem* unit_node = add_unit_node(n);
+        for (NodeKind kind : spec_.build_order) {
+            if (kind == NodeKind::None) break;
+            const int channels = record.units[n].*standwise::channel_kind(kind).count;
+            for (int m = 1; m <= channels; ++m)
+                add_channel_node(unit_node, n, kind, m);
+        }
+        unit_node->setExpanded(true);
+    }
+
+    TreeView1->setCurrentItem(hub);
+    fit_count_list(count);
+    cmbInterfaces->setCurrentIndex(count);
+    // The list may already stand at this count, so the totals are not left to the count change.
+    calcConsumptions(loop);
+    show_totals();
+    update();
+}
+
+void frmMXunits::calcConsumptions(int loop) {
+    standwise::calcConsumptions(ctx_.model, spec_.model, loop);
+    quiescent_sum_ = standwise::getQuiescent(ctx_.model, spec_.model);
+    alarm_sum_ = standwise::getAlarm(ctx_.model, spec_.model);
+}
+
+void frmMXunits::clearLoop(int loop) {
+    standwise::clearLoop(ctx_.model, spec_.model, loop);
+    quiescent_sum_ = standwise::getQuiescent(ctx_.model, spec_.model);
+    alarm_sum_ = standwise::getAlarm(ctx_.model, spec_.model);
+}
+
+QTreeWidgetItem* frmMXunits::node(const QString& key) const {
+    for (QTreeWidgetItemIterator it(TreeView1); *it != nullptr; ++it)
+        if ((*it)->data(0, kKeyRole).toString() == key) return *it;
+    return nullptr;
+}
+
+void frmMXunits::cmbInterfaces_Change() {
+    const int position = cmbInterfaces->currentIndex();
+    if (position < 0 || loop_ < 1) return;
+    const int device_type = standwise::device_type_of(spec_.model);
+    if (ctx_.validate_device_count(ss(cmbInterfaces->currentText()), loop_, device_type).text.empty()) {
+        // Refused and already reported: going back validates the previous count again.
+        cmbInterfaces->setCurrentIndex(previous_count_index_);
+        return;
+    }
+    previous_count_index_ = position;
+    standwise::UnitLoopRecord& record = ctx_.model.units_of(spec_.model)[loop_];
+    record.unit_count = static_cast<std::int16_t>(position);
+    show_count_in_loop_window(position);
+
+    QTreeWidgetItem* hub = root();
+    while (hub->childCount() > position) {
+        const int number = hub->childCount();
+        delete hub->takeChild(number - 1);
+        unit(number) = {};
+    }
+    while (hub->childCount() < position) {
+        const int number = hub->childCount() + 1;
+        // A unit that comes into use starts empty, whatever a file left beyond the old count.
+        unit(number) = {};
+        add_unit_node(number)->setExpanded(true);
+    }
+
+    calcConsumptions(loop_);
+    show_totals();
+    if (position != 0) TreeView1_SelectionUpdate();
+}
+
+// The count is already validated and the loop recalculated, so the loop window's own handling of
+// the field is held off: it would only validate the same count again.
+void frmMXunits::show_count_in_loop_window(int position) {
+    if (!ctx_.has_loopx()) return;
+    QComboBox* field = ctx_.loopx().cmb_viewdata[standwise::device_type_of(spec_.model)];
+    const bool ready = ctx_.model.loop_form_ready;
+    ctx_.model.loop_form_ready = false;
+    field->setCurrentIndex(position < field->count() ? position : -1);
+    field->setEditText(QString::number(position));
+    ctx_.model.loop_form_ready = ready;
+}
+
+void frmMXunits::TreeView1_SelectionUpdate() {
+    QTreeWidgetItem* item = TreeView1->currentItem();
+    const NodeKind kind = item != nullptr ? standwise::node_kind(ss(item->text(0))) : NodeKind::None;
+
+    const bool unit_open = kind == NodeKind::Unit && item->childCount() < spec_.max_children;
+    for (std::size_t i = 0; i < cmdAdd.size(); ++i) {
+        if (cmdAdd[i] == nullptr) continue;
+        bool enabled = unit_open;
+        if (enabled) {
+            const NodeKind channel = standwise::kChannelKinds[i];
+            const int count =
+                unit(standwise::node_number(ss(item->text(0)))).*standwise::channel_kind(channel).count;
+            enabled = count < spec_.limits[i];
+        }
+        cmdAdd[i]->setEnabled(enabled);
+    }
+
+    if (kind == NodeKind::None) {
+        show_feature(QStringLiteral("N/A"), QStringLiteral("N/A"));
+        cmdRemove->setEnabled(false);
+        return;
+    }
+    const auto [quiescent, alarm] =
+        standwise::feature_currents(ctx_.model.interface_constants, spec_.model, kind);
+    show_feature(milliamps(quiescent), milliamps(alarm));
+
+    bool removable = false;
+    if (is_channel(kind) && standwise::channel_limit(spec_, kind) > 0 && item->parent() != nullptr) {
+        const int owner = standwise::node_number(ss(item->parent()->text(0)));
+        removable =
+            standwise::node_number(ss(item->text(0))) == unit(owner).*standwise::channel_kind(kind).count;
+    }
+    cmdRemove->setEnabled(removable);
+}
+
+void frmMXunits::add_channel(NodeKind kind) {
+    QTreeWidgetItem* unit_node = TreeView1->currentItem();
+    if (unit_node == nullptr || standwise::node_kind(ss(unit_node->text(0))) != NodeKind::Unit) return;
+    const int number = standwise::node_number(ss(unit_node->text(0)));
+    std::int16_t& count = unit(number).*standwise::channel_kind(kind).count;
+    if (count >= standwise::channel_limit(spec_, kind) || unit_node->childCount() >= spec_.max_children)
+        return;
+    ++count;
+    add_channel_node(unit_node, number, kind, count);
+    unit_node->setExpanded(true);
+
+    calcConsumptions(loop_);
+    show_totals();
+    TreeView1_SelectionUpdate();
+}
+
+void frmMXunits::cmdRemove_Click() {
+    QTreeWidgetItem* item = TreeView1->currentItem();
+    if (item == nullptr || item->parent() == nullptr) return;
+    const NodeKind kind = standwise::node_kind(ss(item->text(0)));
+    if (!is_channel(kind) || standwise::channel_limit(spec_, kind) == 0) return;
+    QTreeWidgetItem* unit_node = item->parent();
+    std::int16_t& count =
+        unit(standwise::node_number(ss(unit_node->text(0)))).*standwise::channel_kind(kind).count;
+    // Only the last channel of a kind goes, so a unit's channel numbers never have gaps.
+    if (standwise::node_number(ss(item->text(0))) != count) return;
+    --count;
+    delete item;
+    TreeView1->setCurrentItem(unit_node->childCount() > 0 ? unit_node->child(unit_node->childCount() - 1)
+                                                          : unit_node);
+
+    calcConsumptions(loop_);
+    show_totals();
+    TreeView1_SelectionUpdate();
+}
+
+void frmMXunits::cmdExit_Click() {
+    hide();
+    if (loop_ >= 1) ctx_.calc_loop(loop_);
+    ctx_.loopx().show();
+}
+
+// The close box only hides the window, exactly as Exit does.
+void frmMXunits::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    cmdExit_Click();
+}
+
+standwise::UnitChannels& frmMXunits::unit(int number) {
+    return ctx_.model.units_of(spec_.model)[loop_].units.at(
+        std::clamp(number, 0, standwise::kMaxUnitsPerLoop));
+}
+
+QTreeWidgetItem* frmMXunits::root() const {
+    return TreeView1->topLevelItem(0);
+}
+
+QTreeWidgetItem* frmMXunits::add_node(QTreeWidgetItem* parent, const std::string& key,
+                                      const std::string& text, const char* icon) {
+    auto* item = new QTreeWidgetItem(parent, QStringList(qs(text)));
+    item->setData(0, kKeyRole, qs(key));
+    item->setIcon(0, standwise::unit_tree_icon(QString::fromLatin1(icon)));
+    return item;
+}
+
+QTreeWidgetItem* frmMXunits::add_unit_node(int number) {
+    const std::string text = standwise::unit_text(number);
+    QTreeWidgetItem* unit_node = add_node(root(), text, text, "Interface");
+    if (spec_.fixed_output)
+        add_node(unit_node, standwise::fixed_output_key(number), standwise::kFixedOutputText, "Output");
+    return unit_node;
+}
+
+void frmMXunits::add_channel_node(QTreeWidgetItem* unit_node, int unit_number, NodeKind kind, int number) {
+    add_node(unit_node, standwise::channel_key(unit_number, kind, number),
+             standwise::channel_text(kind, number), standwise::channel_kind(kind).icon);
+}
+
+void frmMXunits::show_totals() {
+    lblQuiescent->setText(milliamps(quiescent_sum_));
+    lblAlarm->setText(milliamps(alarm_sum_));
+}
+
+void frmMXunits::show_feature(const QString& quiescent, const QString& alarm) {
+    lblfeatureQuiescent->setText(quiescent);
+    lblfeatureAlarm->setText(alarm);
+}
+
+// A loaded file may hold more units than the list offers; the list grows so that the count shows.
+void frmMXunits::fit_count_list(int count) {
+    const QSignalBlocker blocker(cmbInterfaces);
+    for (int k = cmbInterfaces->count(); k <= count; ++k)
+        cmbInterfaces->addItem(QString::number(k));
+}
