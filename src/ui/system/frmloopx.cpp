@@ -12,6 +12,7 @@
 #include "model/interface_units.h"
 #include "model/numbers.h"
 #include "ui/app_context.h"
+#include "ui/interface/frmmxunits.h"
 #include "ui/misc/frmdevice_help.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
@@ -58,9 +59,6 @@ frmloopx::frmloopx(standwise::AppContext& ctx) : ctx_(ctx) {
     layout->addWidget(build_load_units());
     setCentralWidget(central);
 
-    // The interface-unit windows come with their own module; until then their buttons stay off.
-    for (QPushButton* button : {cmdMX210, cmdMX220, cmdMX240})
-        button->setEnabled(false);
     initialiseForm();
     resize(900, 560);
 }
@@ -138,10 +136,19 @@ void frmloopx::cmdMX240_Click() {
     open_unit_window(standwise::UnitModel::MX240);
 }
 
-// The one place that opens an interface-unit window: hide this window, fill
-// ctx_.unit_window(unit_model) for loop_number and show it. The Change buttons stay disabled until
-// those windows exist.
-void frmloopx::open_unit_window(standwise::UnitModel) {}
+// The MX240 window shows before it is filled; the other two are filled first.
+void frmloopx::open_unit_window(standwise::UnitModel unit_model) {
+    frmMXunits& units = ctx_.unit_window(unit_model);
+    if (unit_model == standwise::UnitModel::MX240) {
+        units.show();
+        units.populateForm(loop_number);
+        hide();
+        return;
+    }
+    hide();
+    units.populateForm(loop_number);
+    units.show();
+}
 
 // The counts are set back quietly and the loop is worked out once, so clearing an overloaded
 // loop does not report the overload again on the way down.
