@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPalette>
+#include <algorithm>
 
 namespace standwise {
 namespace {
@@ -68,7 +69,18 @@ QLabel* value_label(const QString& object_name, QWidget* parent, int min_width) 
     label->setMinimumHeight(label->fontMetrics().height() + 8);
     label->setMargin(2);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return label;
+}
+
+void align_captions(std::initializer_list<QGridLayout*> grids) {
+    int width = 0;
+    for (QGridLayout* grid : grids)
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (QLayoutItem* item = grid->itemAtPosition(row, 0))
+                width = std::max(width, item->sizeHint().width());
+    for (QGridLayout* grid : grids)
+        grid->setColumnMinimumWidth(0, width);
 }
 
 void add_row(QGridLayout* grid, int row, const QString& caption, QWidget* value, int column) {
@@ -103,7 +115,7 @@ StatusBar::StatusBar(const QString& object_name, int panels, QWidget* parent) : 
     for (int n = 1; n <= panels; ++n) {
         auto* panel = new StatusPanel(this);
         panel->setObjectName(object_name + QLatin1Char('_') + QString::number(n));
-        layout->addWidget(panel, 1);
+        layout->addWidget(panel, panels > 2 || n == 1 ? 1 : 0);
         connect(panel, &StatusPanel::clicked, this, [this, n] { Q_EMIT panel_clicked(n); });
         panels_.push_back(panel);
     }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ Colour text_colour(const QWidget* widget);
 
 /// A sunken read-out that shows a calculated figure.
 QLabel* value_label(const QString& object_name, QWidget* parent, int min_width = 90);
+
+/// Gives the caption columns (column 0) of several grids one width, so their values line up.
+void align_captions(std::initializer_list<QGridLayout*> grids);
 
 /// Adds a caption and a read-out as one row of a two-column grid.
 void add_row(QGridLayout* grid, int row, const QString& caption, QWidget* value, int column = 0);

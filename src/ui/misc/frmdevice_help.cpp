@@ -56,20 +56,24 @@ frmdevice_help::frmdevice_help(standwise::AppContext& ctx) : ctx_(ctx) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
-    layout->addWidget(
+    QGroupBox* frames[] = {
         help_frame(this, "Frame1", "Device Properties",
                    {{"Label1", "Device Type:", "lbldevice_help", &frmdevice_help::lbldevice_help},
                     {"Label2", "Psuedo Device Count:", "lblpsuedo_help", &frmdevice_help::lblpsuedo_help},
                     {"Label7", "Loop Maximum Limit:", "lblmax_help", &frmdevice_help::lblmax_help},
-                    {"Label8", "Maximum In Fire:", "lblmax_fire_help", &frmdevice_help::lblmax_fire_help}}));
-    layout->addWidget(
+                    {"Label8", "Maximum In Fire:", "lblmax_fire_help", &frmdevice_help::lblmax_fire_help}}),
         help_frame(this, "Frame2", "Load Units",
                    {{"Label3", "Quiescent Load Units:", "lbl_q_load_help", &frmdevice_help::lbl_q_load_help},
-                    {"Label4", "Alarm Load Units:", "lbl_a_load_help", &frmdevice_help::lbl_a_load_help}}));
-    layout->addWidget(help_frame(
-        this, "Frame3", "Device Currents",
-        {{"Label5", "Quiescent Current:", "lbl_q_current_help", &frmdevice_help::lbl_q_current_help},
-         {"Label6", "Alarm Current:", "lbl_a_current_help", &frmdevice_help::lbl_a_current_help}}));
+                    {"Label4", "Alarm Load Units:", "lbl_a_load_help", &frmdevice_help::lbl_a_load_help}}),
+        help_frame(
+            this, "Frame3", "Device Currents",
+            {{"Label5", "Quiescent Current:", "lbl_q_current_help", &frmdevice_help::lbl_q_current_help},
+             {"Label6", "Alarm Current:", "lbl_a_current_help", &frmdevice_help::lbl_a_current_help}}),
+    };
+    for (QGroupBox* frame : frames)
+        layout->addWidget(frame);
+    auto grid = [](QGroupBox* frame) { return static_cast<QGridLayout*>(frame->layout()); };
+    standwise::align_captions({grid(frames[0]), grid(frames[1]), grid(frames[2])});
     cmdExit = new QPushButton(QStringLiteral("Exit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     connect(cmdExit, &QPushButton::clicked, this, &frmdevice_help::cmdExit_Click);

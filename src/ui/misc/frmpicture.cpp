@@ -36,10 +36,14 @@ frmpicture::frmpicture(standwise::AppContext& ctx) : ctx_(ctx) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(14, 14, 14, 14);
     grid->addWidget(Label3, 0, 0, 1, 2);
-    grid->addWidget(picPTHSMT, 1, 0, 1, 2);
+    grid->addWidget(picPTHSMT, 1, 0, 1, 2, Qt::AlignHCenter);
     grid->addWidget(Label1, 2, 0, Qt::AlignHCenter);
     grid->addWidget(Label2, 2, 1, Qt::AlignHCenter);
     grid->addWidget(cmdExit, 3, 1, Qt::AlignRight);
+    for (int column : {0, 1}) {
+        grid->setColumnMinimumWidth(column, standwise::kCardHalfWidth);
+        grid->setColumnStretch(column, 1);
+    }
     Form_Load();
 }
 

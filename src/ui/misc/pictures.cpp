@@ -123,11 +123,13 @@ QPixmap product_picture() {
 }
 
 QPixmap example_cards_picture() {
-    QPixmap pixmap(460, 150);
+    // Each card is centred in its own half, under which the window puts the card's name.
+    QPixmap pixmap(2 * kCardHalfWidth, 150);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF pth(10, 10, 210, 130), smt(240, 10, 210, 130);
+    const double inset = (kCardHalfWidth - 210) / 2.0;
+    const QRectF pth(inset, 10, 210, 130), smt(kCardHalfWidth + inset, 10, 210, 130);
     draw_board(p, pth, QColor(30, 120, 50));
     draw_tracks(p, pth, QColor(70, 170, 90), 5);
     draw_through_hole_parts(p, pth);

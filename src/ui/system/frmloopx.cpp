@@ -60,7 +60,7 @@ frmloopx::frmloopx(standwise::AppContext& ctx) : ctx_(ctx) {
     setCentralWidget(central);
 
     initialiseForm();
-    resize(900, 560);
+    resize(900, 480);
 }
 
 void frmloopx::initialiseForm() {

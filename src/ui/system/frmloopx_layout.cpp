@@ -19,8 +19,6 @@ QString indexed(const char* name, int index) {
     return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
 }
 
-constexpr int kRowsPerColumn = 13;
-
 }  // namespace
 
 void frmloopx::build_menus() {
@@ -52,14 +50,16 @@ QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(3);
-    grid->setColumnMinimumWidth(3, 28);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(4, 1);
+    // Two columns of device rows, each a name with its count list close beside it.
+    grid->setColumnMinimumWidth(3, 36);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(7, 1);
+    const int rows_per_column = (last_type - first_type + 2) / 2;
 
     for (int t = first_type; t <= last_type; ++t) {
         const int offset = t - first_type;
-        const int row = offset % kRowsPerColumn;
-        const int column = offset / kRowsPerColumn * 4;
+        const int row = offset % rows_per_column;
+        const int column = offset / rows_per_column * 4;
 
         auto* label = new standwise::ClickableLabel(frame);
         label->setObjectName(indexed("lbldevice_help", t));
@@ -86,7 +86,7 @@ QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
         if (t == 77)
             grid->addWidget(cmdMX240 = change_button("cmdMX240", &frmloopx::cmdMX240_Click), row, column + 2);
     }
-    grid->setRowStretch(kRowsPerColumn, 1);
+    grid->setRowStretch(rows_per_column, 1);
     outer->addWidget(frame);
     return page;
 }

@@ -69,7 +69,7 @@ frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
 
     // The interface workspace comes with its own windows; until then it cannot be reached.
     mnuswitch_to_interface->setEnabled(false);
-    resize(880, 540);
+    resize(880, 440);
 }
 
 void frmmain::Form_Load() {

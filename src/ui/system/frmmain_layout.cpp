@@ -26,7 +26,7 @@ QString indexed(const char* name, int index) {
 QGroupBox* frame(const QString& title, QWidget* parent, QGridLayout*& grid) {
     auto* box = new QGroupBox(title, parent);
     grid = new QGridLayout(box);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(0, 1);  // captions take the spare width; the values form a column at the right
     grid->setHorizontalSpacing(12);
     return box;
 }
@@ -90,29 +90,39 @@ QWidget* frmmain::build_loop_tab(int n) {
     cmdview[n]->setObjectName(indexed("cmdview", n));
     content->addWidget(cmdview[n], 0, 0, Qt::AlignLeft);
 
-    QGridLayout* grid = nullptr;
-    QGroupBox* currents = frame(QStringLiteral("Loop Currents"), nullptr, grid);
-    lblcurrent_s[n] = value_label(indexed("lblcurrent_s", n), currents);
-    lblcurrent_a[n] = value_label(indexed("lblcurrent_a", n), currents);
-    add_row(grid, 0, QStringLiteral("Load current (standby):"), lblcurrent_s[n]);
-    add_row(grid, 1, QStringLiteral("Load current (alarm):"), lblcurrent_a[n]);
+    QGridLayout* currents_grid = nullptr;
+    QGroupBox* currents = frame(QStringLiteral("Loop Currents"), nullptr, currents_grid);
+    lblcurrent_s[n] = value_label(indexed("lblcurrent_s", n), currents, 110);
+    lblcurrent_a[n] = value_label(indexed("lblcurrent_a", n), currents, 110);
+    add_row(currents_grid, 0, QStringLiteral("Load current (standby):"), lblcurrent_s[n]);
+    add_row(currents_grid, 1, QStringLiteral("Load current (alarm):"), lblcurrent_a[n]);
     content->addWidget(currents, 1, 0);
 
-    QGroupBox* units = frame(QStringLiteral("Loop units"), nullptr, grid);
-    lblload_units_s[n] = value_label(indexed("lblload_units_s", n), units);
-    lblload_units_a[n] = value_label(indexed("lblload_units_a", n), units);
-    add_row(grid, 0, QStringLiteral("Load units (standby):"), lblload_units_s[n]);
-    add_row(grid, 1, QStringLiteral("Load units (alarm):"), lblload_units_a[n]);
+    QGridLayout* units_grid = nullptr;
+    QGroupBox* units = frame(QStringLiteral("Loop units"), nullptr, units_grid);
+    lblload_units_s[n] = value_label(indexed("lblload_units_s", n), units, 110);
+    lblload_units_a[n] = value_label(indexed("lblload_units_a", n), units, 110);
+    add_row(units_grid, 0, QStringLiteral("Load units (standby):"), lblload_units_s[n]);
+    add_row(units_grid, 1, QStringLiteral("Load units (alarm):"), lblload_units_a[n]);
     content->addWidget(units, 1, 1);
 
-    auto* totals = new QGridLayout;
-    totals->setHorizontalSpacing(12);
-    totals->setColumnStretch(1, 1);
-    lblloop_curr[n] = value_label(indexed("lblloop_curr", n), nullptr);
-    lbltotal_devices[n] = value_label(indexed("lbltotal_devices", n), nullptr);
-    add_row(totals, 0, QStringLiteral("Total loop\ncurrent"), lblloop_curr[n]);
-    add_row(totals, 1, QStringLiteral("Total device count:"), lbltotal_devices[n]);
-    content->addLayout(totals, 2, 0);
+    // The totals sit under the frames, their values in line with the frames' values.
+    auto* loop_total = new QGridLayout;
+    auto* device_total = new QGridLayout;
+    for (QGridLayout* grid : {loop_total, device_total}) {
+        const int margin = currents_grid->contentsMargins().left() + 1;
+        grid->setContentsMargins(margin, 0, margin, 0);
+        grid->setHorizontalSpacing(12);
+        grid->setColumnStretch(0, 1);
+    }
+    lblloop_curr[n] = value_label(indexed("lblloop_curr", n), nullptr, 110);
+    lbltotal_devices[n] = value_label(indexed("lbltotal_devices", n), nullptr, 110);
+    add_row(loop_total, 0, QStringLiteral("Total loop\ncurrent"), lblloop_curr[n]);
+    add_row(device_total, 0, QStringLiteral("Total device count:"), lbltotal_devices[n]);
+    content->addLayout(loop_total, 2, 0);
+    content->addLayout(device_total, 2, 1);
+    standwise::align_captions({currents_grid, loop_total});
+    standwise::align_captions({units_grid, device_total});
     return page_with(content);
 }
 
@@ -178,7 +188,7 @@ QWidget* frmmain::build_master_alarm_tab() {
     txtma1 = text_box("txtma1", "Enter master alarm circuit 1 current here", nullptr);
     txtma2 = text_box("txtma2", "Enter master alarm circuit 2 current here", nullptr);
     for (QLineEdit* box : {txtma1, txtma2}) {
-        box->setMaximumWidth(100);
+        box->setFixedWidth(100);
         box->setAlignment(Qt::AlignRight);
     }
     add_row(grid, 1, QStringLiteral("Master alarm circuit 1 load:"), txtma1);
@@ -204,8 +214,11 @@ QWidget* frmmain::build_standby_tab() {
     content->setHorizontalSpacing(16);
     content->setVerticalSpacing(12);
     QGridLayout* grid = nullptr;
+    QGridLayout* left_grids[2] = {};
+    QGridLayout* right_grids[2] = {};
 
     QGroupBox* loop = frame(QStringLiteral("Loop"), nullptr, grid);
+    left_grids[0] = grid;
     lblloops_total_q = value_label(QStringLiteral("lblloops_total_q"), loop);
     lblloops_total_a = value_label(QStringLiteral("lblloops_total_a"), loop);
     add_row(grid, 0, QStringLiteral("Total quiescent loop current:"), lblloops_total_q);
@@ -213,6 +226,7 @@ QWidget* frmmain::build_standby_tab() {
     content->addWidget(loop, 0, 0);
 
     QGroupBox* system = frame(QStringLiteral("System"), nullptr, grid);
+    right_grids[0] = grid;
     lblsystem_total_q = value_label(QStringLiteral("lblsystem_total_q"), system);
     lblsystem_total_a = value_label(QStringLiteral("lblsystem_total_a"), system);
     add_row(grid, 0, QStringLiteral("Total quiescent system current:"), lblsystem_total_q);
@@ -221,17 +235,19 @@ QWidget* frmmain::build_standby_tab() {
 
     frmstandby = frame(QStringLiteral("Standby time"), nullptr, grid);
     frmstandby->setObjectName(QStringLiteral("frmstandby"));
+    left_grids[1] = grid;
     lblstandby = value_label(QStringLiteral("lblstandby"), frmstandby);
     lblstandby->setToolTip(
         QStringLiteral("This is the standby time in hrs:mins with \"standard\" batteries"));
     lblamphours = new QLabel(frmstandby);
     lblamphours->setObjectName(QStringLiteral("lblamphours"));
     add_row(grid, 0, QStringLiteral("Standby (hrs:mins):"), lblstandby);
-    grid->addWidget(lblamphours, 0, 2);
+    grid->addWidget(lblamphours, 1, 1);
     content->addWidget(frmstandby, 1, 0);
 
     frmrequirements = frame(QStringLiteral("Requirements"), nullptr, grid);
     frmrequirements->setObjectName(QStringLiteral("frmrequirements"));
+    right_grids[1] = grid;
     lbl24hr_standby = value_label(QStringLiteral("lbl24hr_standby"), frmrequirements);
     lbl24hr_standby->setToolTip(QStringLiteral("This is the battery capacity required for 24hrs of standby"));
     lbl72hr_standby = value_label(QStringLiteral("lbl72hr_standby"), frmrequirements);
@@ -242,14 +258,16 @@ QWidget* frmmain::build_standby_tab() {
 
     for (QGroupBox* box : {frmstandby, frmrequirements})
         box->setToolTip(QStringLiteral("Includes 30 minutes of sounder activation"));
+    standwise::align_captions({left_grids[0], left_grids[1]});
+    standwise::align_captions({right_grids[0], right_grids[1]});
     return page_with(content);
 }
 
 void frmmain::build_status_bars(QWidget* central) {
     StatusBar1 = new standwise::StatusBar(QStringLiteral("StatusBar1"), 2, central);
     StatusBar1->panel(1)->setText(QStringLiteral("Loop Loading Status:-"));
-    StatusBar1->panel(2)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    StatusBar1->panel(2)->setMinimumWidth(80);
+    StatusBar1->panel(2)->setAlignment(Qt::AlignCenter);
+    StatusBar1->panel(2)->setFixedWidth(100);
     stb_loadstatus = new standwise::StatusBar(QStringLiteral("stb_loadstatus"), standwise::kLoops, central);
     for (int n = 1; n <= standwise::kLoops; ++n) {
         stb_loadstatus->panel(n)->setToolTip(

@@ -1,0 +1,159 @@
+// The loop window: opening a loop, count validation, overload, clearing, and leaving it, which
+// recalculates the loop and the system.
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "system_window_fixture.h"
+#include "ui/misc/frmdevice_help.h"
+
+namespace standwise::test {
+namespace {
+
+class LoopWindowTest : public SystemWindowTest {
+protected:
+    void open_loop(int loop) { main().cmdview[loop]->click(); }
+};
+
+TEST_F(LoopWindowTest, OpensOnTheLoopWithItsTitleAndFamilies) {
+    fit(2, kSmtLoop);
+    model().loop_device_count[2][1] = 7;
+    open_loop(2);
+    frmloopx& w = loop_window();
+    EXPECT_EQ(w.windowTitle().toStdString(), "Loop Configuration - Loop 2 of 2 - 7 Device(s)");
+    EXPECT_EQ(text(w.cmb_viewdata[1]), "7");
+    EXPECT_EQ(text(w.cmb_viewdata[2]), "0");
+    EXPECT_EQ(model().current_loop, 2);
+    EXPECT_TRUE(model().loop_form_ready);
+    EXPECT_EQ(w.SSTab_loop->count(), 4);
+    EXPECT_EQ(w.SSTab_loop->tabText(0).toStdString(), "Sensors && MCPs");  // shown with one "&"
+    EXPECT_EQ(w.SSTab_loop->tabText(3).toStdString(), "Interfaces && Specials");
+    EXPECT_EQ(w.cmdMX210->text().toStdString(), "Change");
+    EXPECT_FALSE(text(w.lblload_units_standby).empty());
+}
+
+TEST_F(LoopWindowTest, TypedCountsAreValidatedAndStored) {
+    open_loop(1);
+    const int t = 1;
+    const int maximum = model().device_loop_max[t];
+    type_count(t, QString::number(maximum));
+    EXPECT_EQ(model().loop_device_count[1][t], maximum);
+    EXPECT_EQ(loop_window().windowTitle().toStdString(),
+              "Loop Configuration - Loop 1 of 1 - " + std::to_string(maximum) + " Device(s)");
+    platform.clear_messages();
+
+    type_count(t, QString::number(maximum + 1));
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages[0].caption, "Too Many Of This Device Type");
+    EXPECT_EQ(platform.messages[0].prompt,
+              "Too many of this device type on loop 1.\r\nThis filed will be cleared.\r\n"
+              "(Maximum = " +
+                  std::to_string(maximum) + ")");
+    EXPECT_EQ(text(loop_window().cmb_viewdata[t]), "");
+    EXPECT_EQ(model().loop_device_count[1][t], 0);
+    EXPECT_EQ(text(main().lbltotal_devices[1]), "0");
+
+    type_count(t, QStringLiteral("abc"));
+    EXPECT_EQ(text(loop_window().cmb_viewdata[t]), "");
+    type_count(t, QStringLiteral("12"));
+    EXPECT_EQ(model().loop_device_count[1][t], 12);
+}
+
+TEST_F(LoopWindowTest, MoreThan200DevicesOnALoopAreRefused) {
+    open_loop(1);
+    type_count(1, QStringLiteral("150"));
+    platform.clear_messages();
+    type_count(21, QStringLiteral("51"));
+    EXPECT_EQ(platform.captions().front(), "Too Many Devices");
+    EXPECT_EQ(model().loop_device_count[1][21], 0);
+    EXPECT_EQ(model().loop_device_total[1], 150);
+}
+
+TEST_F(LoopWindowTest, OverloadedLoopTurnsRed) {
+    fit(2, kSmtLoop);
+    fit(3, kSmtLoop);
+    open_loop(3);
+    // Each optical smoke detector draws ten load units in alarm.
+    type_count(1, QStringLiteral("101"));
+    EXPECT_EQ(platform.messages.back().caption, "Loop Overloaded");
+    EXPECT_EQ(platform.messages.back().prompt,
+              "The maximum load has been exceeded on loop 3.\r\nPlease reduce this loading.");
+    EXPECT_EQ(text(main().stb_loadstatus->panel(3)), "Loop 3 X");
+    for (QLabel* label : {main().lblload_units_a[3], main().lblcurrent_a[3], main().lblloop_curr[3],
+                          loop_window().lblload_units_alarm})
+        EXPECT_EQ(back_colour(label), Colour::Red) << label->objectName().toStdString();
+
+    type_count(1, QStringLiteral("100"));
+    EXPECT_EQ(text(main().stb_loadstatus->panel(3)), "Loop 3 OK");
+    EXPECT_EQ(back_colour(main().lblloop_curr[3]), Colour::ButtonFace);
+}
+
+TEST_F(LoopWindowTest, PanelCountAbove512TurnsTheDevicesLabelYellow) {
+    fit(2, kSmtLoop);
+    fit(3, kSmtLoop);
+    for (int loop : {1, 2, 3}) {
+        open_loop(loop);
+        type_count(21, loop == 3 ? QStringLiteral("113") : QStringLiteral("200"));
+        loop_window().cmdExit->click();
+    }
+    EXPECT_EQ(model().total_detection_devices, 513);
+    EXPECT_EQ(text(main().lbldevices),
+              "513 (EN & BS Input/Detection count may have been exceeded for panel.)");
+    EXPECT_EQ(back_colour(main().lbldevices), Colour::Yellow);
+}
+
+TEST_F(LoopWindowTest, EveryWayOutRecalculatesTheSystem) {
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        open_loop(1);
+        // Stored behind the window's back, so only leaving it can bring the figures up to date.
+        model().loop_device_count[1][27] = static_cast<std::int16_t>(10 + way);
+        const std::string before = text(main().lblsystem_total_a);
+        if (way == 0) loop_window().cmdExit->click();
+        if (way == 1) loop_window().mnuexit->trigger();
+        if (way == 2) loop_window().close();
+        EXPECT_FALSE(loop_window().isVisible());
+        EXPECT_TRUE(main().isVisible());
+        EXPECT_NE(text(main().lblsystem_total_a), before);
+        EXPECT_EQ(text(main().lbltotal_devices[1]), std::to_string(10 + way));
+    }
+    open_loop(1);
+    EXPECT_EQ(loop_window().cmb_viewdata[1]->count(), model().device_loop_max[1] + 1);
+}
+
+TEST_F(LoopWindowTest, ClearContentsAsksAndClearsOnlyThisLoop) {
+    fit(2, kSmtLoop);
+    model().loop_device_count[2][5] = 4;
+    open_loop(1);
+    type_count(1, QStringLiteral("20"));
+    platform.answer_next(Answer::No);
+    loop_window().mnuclear->trigger();
+    EXPECT_EQ(platform.messages.back().caption, "Clear loop configuration");
+    EXPECT_EQ(model().loop_device_count[1][1], 20);
+
+    loop_window().mnuclear->trigger();
+    EXPECT_EQ(model().loop_device_count[1][1], 0);
+    EXPECT_EQ(text(loop_window().cmb_viewdata[1]), "0");
+    EXPECT_EQ(model().loop_device_count[2][5], 4);
+    EXPECT_EQ(text(main().lbltotal_devices[1]), "0");
+}
+
+TEST_F(LoopWindowTest, StoredCountBeyondItsListIsShownAsTyped) {
+    model().loop_device_count[1][78] = 12;  // the list stops at the library's maximum of 8
+    open_loop(1);
+    EXPECT_EQ(text(loop_window().cmb_viewdata[78]), "12");
+}
+
+TEST_F(LoopWindowTest, DeviceHelpShowsTheLibraryValues) {
+    frmdevice_help& help = ctx->device_help();
+    help.fill(model(), 1);
+    EXPECT_EQ(text(help.lbldevice_help), "Optical smoke detector");
+    EXPECT_EQ(text(help.lblmax_help), " 200");
+    EXPECT_EQ(text(help.lbl_a_load_help), " 10 units");
+    EXPECT_EQ(text(help.lbl_a_current_help), " 4mA");
+    help.fill(model(), 0);  // a type no file fills
+    EXPECT_EQ(text(help.lbldevice_help), "");
+    EXPECT_EQ(text(help.lbl_q_current_help), " 0mA");
+}
+
+}  // namespace
+}  // namespace standwise::test
