@@ -1,0 +1,115 @@
+// The interface workspace: one stand-alone four-channel interface with its own supply and battery,
+// its channels, currents and alarm duration, and its standby and battery figures.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/interface_model.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+class QTabWidget;
+
+namespace standwise {
+class AppContext;
+struct InterfaceReportInputs;
+}  // namespace standwise
+
+class frminterface : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kChannels = 4;
+
+    explicit frminterface(standwise::AppContext& ctx);
+
+    /// Resets every field to the default setup; also run by "New Configuration".
+    void Form_Load();
+
+    /// The setup as the controls hold it, for saving, the report and the calculation.
+    standwise::InterfaceSetup interface_setup() const;
+    /// The figures beside the setup that the report copies from the window.
+    standwise::InterfaceReportInputs report_inputs() const;
+
+    /// Selects a list position as a user's choice would, running the list's handling.
+    void select_address(int position);
+    void select_alarm_time(int position);
+
+    // Event handlers; n is the channel 1..4.
+    void optzone_Click(int n);
+    void optsector_Click(int n);
+    void optnc_Click(int n);
+    void txtzone_current_Change(int n);
+    void txtsector_current_Change(int n);
+    void txtaux_current_Change();
+    void cmbalarm_time_interface_Change();
+    void calc_interface_standby();
+
+    void mnunew_Click();
+    void mnuload_Click();
+    void mnusave_Click();
+    void mnuswitch_to_system_Click();
+    void mnuexit_Click();
+    void mnuopenreport_Click();
+    void mnureport_Click();
+    void mnuviewrelease_Click();
+    void mnuabout_Click();
+
+    // Controls; channel arrays are indexed 1..4, index 0 unused unless named below.
+    QTabWidget* SSTab1 = nullptr;
+    QComboBox* cmbaddress = nullptr;
+    QLineEdit* txtlabel = nullptr;
+    std::array<QRadioButton*, kChannels + 1> optzone{}, optsector{}, optnc{};
+    std::array<QLineEdit*, kChannels + 1> txtsector_current{}, txtzone_current{};
+    std::array<QLabel*, kChannels + 1> lblma_sector{}, lblzone{}, lblma_zone{};
+    std::array<QLabel*, 6> lblsector{};  // 0 "Current:", 1..4 the sectors, 5 "Alarm time:"
+    std::array<QLabel*, 7> lblma{};      // 0 "mA" (aux), 5 "(Alarm output duration).", 6 "mins"
+    QComboBox* cmbalarm_time_interface = nullptr;
+    QLineEdit* txtaux_current = nullptr;
+    QLabel *lblinterface_q = nullptr, *lblinterface_a = nullptr, *lblaux_supply = nullptr;
+    QGroupBox *frmstandby = nullptr, *frmrequirements = nullptr;
+    QLabel *lblstandby = nullptr, *lblamphours = nullptr, *lbl24hr_standby = nullptr,
+           *lbl72hr_standby = nullptr;
+
+    QMenu *mnufile = nullptr, *mnugenerate = nullptr, *mnuaboutinterface = nullptr;
+    QAction *mnunew = nullptr, *mnuload = nullptr, *mnusave = nullptr, *mnuswitch_to_system = nullptr,
+            *mnuexit = nullptr;
+    QAction *mnuopenreport = nullptr, *mnureport = nullptr;
+    QAction *mnuviewrelease = nullptr, *mnuabout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the window (frminterface_layout.cpp).
+    void build_menus();
+    QWidget* build_interface_tab();
+    QWidget* build_sectors_tab();
+    QWidget* build_zones_tab();
+    QWidget* build_aux_tab();
+    QWidget* build_standby_tab();
+    void connect_handlers();
+
+    /// Enables or disables a channel's zone or sector controls and empties its current.
+    void set_zone_controls(int n, bool enabled);
+    void set_sector_controls(int n, bool enabled);
+
+    // Files (frminterface_files.cpp).
+    std::vector<std::string> configuration_lines() const;
+    std::vector<std::string> report_lines() const;
+    /// Chooses a file to save, asks before replacing one, and writes the lines made when it is sure.
+    void save_to_chosen_file(const char* title, const char* filter,
+                             std::vector<std::string> (frminterface::*make_lines)() const);
+
+    void end_program();
+
+    standwise::AppContext& ctx_;
+};
