@@ -19,6 +19,7 @@
 #include "model/interface_units.h"
 #include "model/numbers.h"
 #include "ui/app_context.h"
+#include "ui/interface/frminterface.h"
 #include "ui/misc/frmabout.h"
 #include "ui/startup.h"
 #include "ui/system/frmloopx.h"
@@ -67,8 +68,6 @@ frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
     setCentralWidget(central);
     connect_handlers();
 
-    // The interface workspace comes with its own windows; until then it cannot be reached.
-    mnuswitch_to_interface->setEnabled(false);
     resize(880, 440);
 }
 
@@ -248,9 +247,13 @@ void frmmain::mnufull_Click() {}
 void frmmain::mnushort_Click() {}
 void frmmain::mnuopenreport_Click() {}
 
-// The one place that opens the interface workspace (hide this window, show
-// ctx_.interface_window() on its first tab); the menu item stays disabled until that window exists.
-void frmmain::mnuswitch_to_interface_Click() {}
+// The system calculation stays as it is while the interface workspace is in front.
+void frmmain::mnuswitch_to_interface_Click() {
+    hide();
+    frminterface& window = ctx_.interface_window();
+    window.show();
+    window.SSTab1->setCurrentIndex(0);
+}
 
 void frmmain::mnuviewrelease_Click() {
     ctx_.platform.open_in_editor(standwise::data_path(ctx_.platform, "readme.txt"));
