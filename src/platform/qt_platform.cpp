@@ -68,6 +68,7 @@ QtPlatform::QtPlatform() = default;
 Answer QtPlatform::ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(qs(caption));
+    box.setTextFormat(Qt::PlainText);  // file names and captions are shown as written
     box.setText(qs(message_lines(prompt)));
     switch (style) {
         case MessageStyle::YesNoQuestion:

@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
 #include <QSignalBlocker>
 
 #include "model/device_library.h"
 #include "model/reference_tables.h"
 #include "ui/app_context.h"
 #include "ui/misc/frmabout.h"
+#include "ui/misc/pictures.h"
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmmain.h"
 #include "ui/system/frmnewfront.h"
@@ -29,6 +31,7 @@ void fill_alarm_time_list(AppContext& ctx) {
 }  // namespace
 
 void run_startup(AppContext& ctx) {
+    QApplication::setWindowIcon(QIcon(product_picture()));
     frmmain& main = ctx.main();
     main.make_data_folders();
 
