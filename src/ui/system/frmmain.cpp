@@ -234,8 +234,12 @@ void frmmain::mnunew_Click() {
             ctx_.model.loop_device_count[n][t] = 0;
         ctx_.model.loop_device_total[n] = 0;
     }
-    // The panel count follows the cleared loops at once, so no tab selection warns about them.
+    // The figures derived from the counts follow the cleared loops at once, so resetting the window
+    // never warns about the configuration just cleared.
     ctx_.model.total_detection_devices = 0;
+    ctx_.model.loop_currents = {};
+    ctx_.model.all_loops_quiescent = 0;
+    ctx_.model.all_loops_alarm = 0;
     clear_system_window();
     ctx_.newfront().setup_default_system();
 }
