@@ -1,10 +1,12 @@
 // The panel setup window: type changes with their questions, card limits, and the main window's
 // summary that follows the panel.
 #include <QCheckBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "system_window_fixture.h"
+#include "ui/misc/frmpicture.h"
 
 namespace standwise::test {
 namespace {
@@ -141,6 +143,16 @@ TEST_F(PanelSetupTest, ExitAndCloseBoxKeepThePanel) {
     setup().cmdExit->click();
     EXPECT_TRUE(main().isVisible());
     EXPECT_FALSE(setup().isVisible());
+}
+
+TEST_F(PanelSetupTest, CardHelpShowsThePictureWhichClosingDiscards) {
+    setup().cmdhelp->click();
+    QPointer<frmpicture> shown = &ctx->picture();
+    EXPECT_TRUE(shown->isVisible());
+    shown->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(shown.isNull());
+    EXPECT_FALSE(ctx->picture().isVisible());
 }
 
 }  // namespace
