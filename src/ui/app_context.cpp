@@ -1,5 +1,6 @@
 #include "ui/app_context.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -66,6 +67,12 @@ void AppContext::calc_system_standby() {
         standwise::calc_system_standby(model, platform, ss(window.txtma1->text()), ss(window.txtma2->text()),
                                        ss(window.cmbalarm_time->currentText()));
     window.show_system_result(result);
+}
+
+void AppContext::end_program() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
 }
 
 }  // namespace standwise

@@ -61,6 +61,9 @@ public:
     /// Runs the system calculation with the main window's master alarm and alarm-time fields.
     void calc_system_standby();
 
+    /// Ends the program from either workspace: every window goes and the event loop stops.
+    void end_program();
+
 private:
     template <typename Window>
     Window& window(std::unique_ptr<QWidget>& slot);

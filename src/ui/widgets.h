@@ -25,6 +25,8 @@ inline std::string ss(const QString& text) {
 
 /// A label caption as the system writes it: a doubled "&" stands for one "&".
 QString caption_text(const std::string& text);
+/// The caption a label was given through caption_text, with its "&" doubled again.
+std::string stored_caption(const QLabel* label);
 
 /// Background of a label: ButtonFace is the palette's own window colour (no fill).
 void set_back_colour(QWidget* widget, Colour colour);

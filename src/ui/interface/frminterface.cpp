@@ -1,7 +1,6 @@
 #include "ui/interface/frminterface.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -238,7 +237,7 @@ void frminterface::mnuswitch_to_system_Click() {
 void frminterface::mnuexit_Click() {
     if (ctx_.platform.ask_user("Are you sure you want to exit?\rUnsaved information will be lost",
                                "Exit Program", MessageStyle::OkCancelExclamation) == Answer::Ok)
-        end_program();
+        ctx_.end_program();
 }
 
 void frminterface::mnuviewrelease_Click() {
@@ -256,12 +255,5 @@ void frminterface::mnuabout_Click() {
 // Closing this window ends the program at once, without the main window's question.
 void frminterface::closeEvent(QCloseEvent* event) {
     event->accept();
-    end_program();
-}
-
-// The program ends the way the main window ends it: every window goes and the event loop stops.
-void frminterface::end_program() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != this) window->hide();
-    QCoreApplication::exit(0);
+    ctx_.end_program();
 }

@@ -5,9 +5,11 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "files/system_config.h"
 #include "model/interface_model.h"
 
 class QAction;
@@ -38,6 +40,13 @@ public:
     standwise::InterfaceSetup interface_setup() const;
     /// The figures beside the setup that the report copies from the window.
     standwise::InterfaceReportInputs report_inputs() const;
+
+    // Files (frminterface_files.cpp).
+    std::vector<std::string> configuration_lines() const;
+    std::vector<std::string> report_lines() const;
+    /// Reads a configuration file into the window, as "Load Configuration" does once a file is
+    /// chosen; nothing when the file cannot be opened for reading.
+    std::optional<standwise::ConfigReadStatus> load_configuration(const std::string& path);
 
     /// Selects a list position as a user's choice would, running the list's handling.
     void select_address(int position);
@@ -101,15 +110,6 @@ private:
     /// Enables or disables a channel's zone or sector controls and empties its current.
     void set_zone_controls(int n, bool enabled);
     void set_sector_controls(int n, bool enabled);
-
-    // Files (frminterface_files.cpp).
-    std::vector<std::string> configuration_lines() const;
-    std::vector<std::string> report_lines() const;
-    /// Chooses a file to save, asks before replacing one, and writes the lines made when it is sure.
-    void save_to_chosen_file(const char* title, const char* filter,
-                             std::vector<std::string> (frminterface::*make_lines)() const);
-
-    void end_program();
 
     standwise::AppContext& ctx_;
 };

@@ -4,13 +4,11 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <filesystem>
-#include <system_error>
 
 #include "files/interface_config.h"
 #include "files/interface_report.h"
-#include "files/text_file.h"
 #include "ui/app_context.h"
+#include "ui/file_commands.h"
 #include "ui/interface/frminterface.h"
 #include "ui/widgets.h"
 
@@ -52,11 +50,6 @@ private:
     frminterface& w_;
 };
 
-bool file_exists(const std::string& path) {
-    std::error_code ignored;
-    return std::filesystem::exists(path, ignored);
-}
-
 }  // namespace
 
 std::vector<std::string> frminterface::configuration_lines() const {
@@ -67,45 +60,32 @@ std::vector<std::string> frminterface::report_lines() const {
     return standwise::interface_report_lines(interface_setup(), report_inputs(), ctx_.platform.now());
 }
 
-void frminterface::save_to_chosen_file(const char* title, const char* filter,
-                                       std::vector<std::string> (frminterface::*make_lines)() const) {
-    standwise::Platform& platform = ctx_.platform;
-    const std::string path = platform.choose_file(standwise::FileMode::Save, title, filter, "");
-    if (path.empty()) return;
-    if (file_exists(path) &&
-        platform.ask_user("Are you sure you want to overwrite this file?", "File Exists",
-                          standwise::MessageStyle::YesNoQuestion) != standwise::Answer::Yes)
-        return;
-    // The file is replaced only once the new one is complete, so a failure keeps the old one.
-    if (std::optional<std::string> error = standwise::write_text_lines(path, (this->*make_lines)()))
-        platform.ask_user(standwise::write_failure_message(path, *error), title,
-                          standwise::MessageStyle::OkExclamation);
-}
-
 void frminterface::mnusave_Click() {
-    save_to_chosen_file("Save Interface Configuration", kConfigFilter, &frminterface::configuration_lines);
+    standwise::save_to_chosen_file(ctx_.platform,
+                                   {"Save Interface Configuration", kConfigFilter, "", "File Exists"},
+                                   [this] { return configuration_lines(); });
 }
 
 void frminterface::mnureport_Click() {
-    save_to_chosen_file("Generate Interface Report", kReportFilter, &frminterface::report_lines);
+    standwise::save_to_chosen_file(ctx_.platform,
+                                   {"Generate Interface Report", kReportFilter, "", "File Exists"},
+                                   [this] { return report_lines(); });
+}
+
+std::optional<standwise::ConfigReadStatus> frminterface::load_configuration(const std::string& path) {
+    std::optional<std::vector<std::string>> lines = ctx_.platform.read_lines(path);
+    if (!lines) return std::nullopt;
+    WindowTarget target(*this);
+    return standwise::read_interface_configuration(*lines, target, ctx_.platform);
 }
 
 void frminterface::mnuload_Click() {
-    standwise::Platform& platform = ctx_.platform;
-    const std::string path =
-        platform.choose_file(standwise::FileMode::Open, "Load Interface Configuration", kConfigFilter, "");
-    if (!path.empty() && standwise::file_readable(path)) {
-        if (std::optional<std::vector<std::string>> lines = platform.read_lines(path)) {
-            WindowTarget target(*this);
-            standwise::read_interface_configuration(*lines, target, platform);
-        }
-    }
+    const std::string path = ctx_.platform.choose_file(standwise::FileMode::Open,
+                                                       "Load Interface Configuration", kConfigFilter, "");
+    if (!path.empty()) load_configuration(path);
     SSTab1->setCurrentIndex(0);
 }
 
 void frminterface::mnuopenreport_Click() {
-    standwise::Platform& platform = ctx_.platform;
-    const std::string path =
-        platform.choose_file(standwise::FileMode::Open, "Open Report", kReportFilter, "");
-    if (!path.empty() && file_exists(path)) platform.open_in_editor(path);
+    standwise::open_chosen_report(ctx_.platform, "");
 }

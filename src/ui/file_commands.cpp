@@ -1,0 +1,40 @@
+#include "ui/file_commands.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "files/text_file.h"
+
+namespace standwise {
+namespace {
+
+// An existing file is never replaced unasked, even one that cannot be read.
+bool file_exists(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(path, ignored);
+}
+
+}  // namespace
+
+void save_to_chosen_file(Platform& platform, const SaveCommand& command,
+                         const std::function<std::vector<std::string>()>& make_lines) {
+    const std::string path =
+        platform.choose_file(FileMode::Save, command.title, command.filter, command.initial_folder);
+    if (path.empty()) return;
+    if (file_exists(path) &&
+        platform.ask_user("Are you sure you want to overwrite this file?", command.exists_caption,
+                          MessageStyle::YesNoQuestion) != Answer::Yes)
+        return;
+    // The file is replaced only once the new one is complete, so a failure keeps the old one.
+    if (std::optional<std::string> error = write_text_lines(path, make_lines()))
+        platform.ask_user(write_failure_message(path, *error), command.title, MessageStyle::OkExclamation);
+}
+
+void open_chosen_report(Platform& platform, const std::string& initial_folder) {
+    const std::string path = platform.choose_file(FileMode::Open, "Open Report",
+                                                  "Report text files (*.txt)|*.txt", initial_folder);
+    if (!path.empty() && file_readable(path)) platform.open_in_editor(path);
+}
+
+}  // namespace standwise

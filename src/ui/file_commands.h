@@ -1,0 +1,29 @@
+// The menu commands that save to a chosen file or open a chosen report, shared by both workspaces.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace standwise {
+
+/// What a save-style command shows: its chooser and its overwrite question.
+struct SaveCommand {
+    std::string title;  // the chooser's title, also the caption of a write failure
+    std::string filter;
+    std::string initial_folder;  // empty lets the chooser decide
+    std::string exists_caption;  // caption of the overwrite question
+};
+
+/// Chooses a file to save, asks before replacing an existing one, then writes the lines made at
+/// that moment. A file that cannot be written is named in a message and any earlier copy stays.
+void save_to_chosen_file(Platform& platform, const SaveCommand& command,
+                         const std::function<std::vector<std::string>()>& make_lines);
+
+/// "Open Report": shows a chosen report in the editor; a cancelled chooser or a file that cannot be
+/// read ends it silently.
+void open_chosen_report(Platform& platform, const std::string& initial_folder);
+
+}  // namespace standwise
