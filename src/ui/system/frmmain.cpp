@@ -1,7 +1,6 @@
 #include "ui/system/frmmain.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,10 +11,11 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <cstdio>
+#include <algorithm>
 
 #include "calc/loop_calc.h"
 #include "calc/system_calc.h"
+#include "files/report_text.h"
 #include "model/interface_units.h"
 #include "model/numbers.h"
 #include "ui/app_context.h"
@@ -37,7 +37,6 @@ frmmain& standwise::AppContext::main() {
 
 namespace {
 
-constexpr int kSiteDetailsTab = 8;
 constexpr int kMasterAlarmsTab = 10;
 constexpr int kStandbyTab = 11;
 
@@ -81,17 +80,11 @@ void frmmain::make_data_folders() {
 }
 
 std::string frmmain::makeuplength(const std::string& text, int length) {
-    std::string result = text;
-    if (static_cast<int>(result.size()) < length) result.append(length - result.size(), ' ');
-    return result;
+    return standwise::makeuplength(text, static_cast<std::size_t>(std::max(length, 0)));
 }
 
 void frmmain::clear_system_window() {
-    const standwise::DateTime today = ctx_.platform.now();
-    char date[16];
-    std::snprintf(date, sizeof date, "%02d/%02d/%04d", today.day % 100, today.month % 100,
-                  today.year % 10000);
-    lbldate->setText(QString::fromLatin1(date));
+    lbldate->setText(qs(standwise::format_date(ctx_.platform.now())));
     standwise::set_back_colour(lbldevices, standwise::Colour::ButtonFace);
     lbldevices->setText(QStringLiteral("0"));
     for (int n = 1; n <= standwise::kLoops; ++n) {
@@ -244,13 +237,6 @@ void frmmain::mnunew_Click() {
     ctx_.newfront().setup_default_system();
 }
 
-// Configuration files and reports are handled by their own module.
-void frmmain::mnuload_Click() {}
-void frmmain::mnusave_Click() {}
-void frmmain::mnufull_Click() {}
-void frmmain::mnushort_Click() {}
-void frmmain::mnuopenreport_Click() {}
-
 // The system calculation stays as it is while the interface workspace is in front.
 void frmmain::mnuswitch_to_interface_Click() {
     hide();
@@ -274,7 +260,7 @@ void frmmain::mnuabout_Click() {
 void frmmain::mnuexit_Click() {
     if (ctx_.platform.ask_user("Are you sure you want to exit?\rUnsaved information will be lost",
                                "Exit Program", MessageStyle::OkCancelExclamation) == Answer::Ok)
-        end_program();
+        ctx_.end_program();
 }
 
 bool frmmain::Form_QueryUnload() {
@@ -289,19 +275,13 @@ void frmmain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    end_program();
+    ctx_.end_program();
 }
 
 void frmmain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The panel may have changed while this window was hidden.
     if (SSTabentry->currentIndex() == kMasterAlarmsTab) refresh_maximum_ma();
-}
-
-void frmmain::end_program() {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != this) window->hide();
-    QCoreApplication::exit(0);
 }
 
 void frmmain::show_loop_result(const standwise::LoopResult& r) {

@@ -4,8 +4,11 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "files/system_config.h"
 #include "model/system_model.h"
 
 class QAction;
@@ -22,11 +25,14 @@ class AppContext;
 class StatusBar;
 struct LoopResult;
 struct SystemResult;
+struct SystemReportInputs;
 }  // namespace standwise
 
 class frmmain : public QMainWindow {
     Q_OBJECT
 public:
+    static constexpr int kSiteDetailsTab = 8;
+
     explicit frmmain(standwise::AppContext& ctx);
 
     // Operations other windows call.
@@ -37,6 +43,15 @@ public:
     void make_data_folders();
     /// Makes a report label up to `length` characters with blanks.
     static std::string makeuplength(const std::string& text, int length);
+
+    // Configuration files and reports (frmmain_files.cpp).
+    std::vector<std::string> configuration_lines() const;
+    /// Reads a configuration file into the windows, as "Load configuration" does once a file is
+    /// chosen; nothing when the file cannot be opened for reading.
+    std::optional<standwise::ConfigReadStatus> load_configuration(const std::string& path);
+    /// The reports of the current state, from the figures the windows show, time-stamped now.
+    std::vector<std::string> full_report_lines();
+    std::vector<std::string> short_report_lines();
 
     void show_loop_result(const standwise::LoopResult& result);
     void show_system_result(const standwise::SystemResult& result);
@@ -106,7 +121,7 @@ private:
     void check_master_alarm(QLineEdit* changed, QLineEdit* other);
     void select_alarm_time(int position);
     void refresh_maximum_ma();
-    void end_program();
+    standwise::SystemReportInputs report_inputs() const;
 
     standwise::AppContext& ctx_;
 };

@@ -1,0 +1,100 @@
+// The main window's file commands: saving and loading the system configuration, writing the full
+// and short reports from what the window shows, and opening a report.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "files/system_report.h"
+#include "ui/app_context.h"
+#include "ui/file_commands.h"
+#include "ui/system/frmmain.h"
+#include "ui/system/system_config_loader.h"
+#include "ui/widgets.h"
+
+using standwise::ss;
+
+namespace {
+
+constexpr const char* kConfigFilter = "System configuration files (*.cfg)|*.cfg";
+
+}  // namespace
+
+std::vector<std::string> frmmain::configuration_lines() const {
+    const standwise::SystemWindowFields fields{ss(txtsite->text()), ss(txtsiteid->text()),
+                                               ss(lbldate->text()), ss(txtma1->text()),
+                                               ss(txtma2->text()),  cmbalarm_time->currentIndex()};
+    return standwise::system_configuration_lines(ctx_.model, fields);
+}
+
+std::optional<standwise::ConfigReadStatus> frmmain::load_configuration(const std::string& path) {
+    std::optional<std::vector<std::string>> lines = ctx_.platform.read_lines(path);
+    if (!lines) return std::nullopt;
+    standwise::SystemConfigLoader loader(ctx_);
+    return standwise::read_system_configuration(*lines, ctx_.model, loader, ctx_.platform);
+}
+
+// The reports repeat the figures exactly as the calculations left them in the labels.
+standwise::SystemReportInputs frmmain::report_inputs() const {
+    standwise::SystemReportInputs in;
+    in.site = ss(txtsite->text());
+    in.site_id = ss(txtsiteid->text());
+    in.master_alarm_1 = ss(txtma1->text());
+    in.master_alarm_2 = ss(txtma2->text());
+    in.alarm_time = ss(cmbalarm_time->currentText());
+    in.devices = standwise::stored_caption(lbldevices);
+    in.loops_total_q = ss(lblloops_total_q->text());
+    in.loops_total_a = ss(lblloops_total_a->text());
+    in.system_total_q = ss(lblsystem_total_q->text());
+    in.system_total_a = ss(lblsystem_total_a->text());
+    in.standby = ss(lblstandby->text());
+    in.amphours = ss(lblamphours->text());
+    in.capacity_24h = ss(lbl24hr_standby->text());
+    in.capacity_72h = ss(lbl72hr_standby->text());
+    for (int n = 1; n <= standwise::kLoops; ++n)
+        in.loops[n] = {ss(lbltotal_devices[n]->text()), ss(lblcurrent_s[n]->text()),
+                       ss(lblcurrent_a[n]->text()), ss(lblloop_curr[n]->text()),
+                       standwise::back_colour(lblloop_curr[n]) == standwise::Colour::Red};
+    return in;
+}
+
+std::vector<std::string> frmmain::full_report_lines() {
+    return standwise::full_report_lines(ctx_.model, report_inputs(), ctx_.platform.now());
+}
+
+std::vector<std::string> frmmain::short_report_lines() {
+    return standwise::short_report_lines(ctx_.model, report_inputs(), ctx_.platform.now());
+}
+
+void frmmain::mnusave_Click() {
+    standwise::save_to_chosen_file(ctx_.platform,
+                                   {"Save System Configuration", kConfigFilter,
+                                    standwise::data_path(ctx_.platform, "configurations"), "File Exists"},
+                                   [this] { return configuration_lines(); });
+}
+
+void frmmain::mnuload_Click() {
+    const std::string path =
+        ctx_.platform.choose_file(standwise::FileMode::Open, "Load System Configuration", kConfigFilter,
+                                  standwise::data_path(ctx_.platform, "configurations"));
+    if (!path.empty()) load_configuration(path);
+}
+
+void frmmain::mnufull_Click() {
+    standwise::save_to_chosen_file(
+        ctx_.platform,
+        {"Generate System Full Report", "Full report text files (*.txt)|*.txt",
+         standwise::data_path(ctx_.platform, "full_reports"), "Generate Full Report - File Exists"},
+        [this] { return full_report_lines(); });
+}
+
+void frmmain::mnushort_Click() {
+    standwise::save_to_chosen_file(
+        ctx_.platform,
+        {"Generate System Short Report", "Short report text files (*.txt)|*.txt",
+         standwise::data_path(ctx_.platform, "short_reports"), "Generate Short Report - File Exists"},
+        [this] { return short_report_lines(); });
+}
+
+void frmmain::mnuopenreport_Click() {
+    standwise::open_chosen_report(ctx_.platform, ctx_.platform.program_folder());
+}
