@@ -1,0 +1,224 @@
+// Loading a system configuration through the real windows: what it does to the panel setup window,
+// the main window and the model, for whole, refused, cut and hand-edited files.
+#include <QGroupBox>
+
+#include "files/report_text.h"
+
+#include "system_files_fixture.h"
+
+namespace standwise::test {
+namespace {
+
+using SystemConfigWindowTest = SystemFilesTest;
+
+void expect_no_flag_left(frmnewfront& w) {
+    EXPECT_FALSE(w.skip_system_prompt);
+    EXPECT_FALSE(w.skip_psu_prompt);
+    EXPECT_FALSE(w.skip_card_check);
+}
+
+TEST_F(SystemConfigWindowTest, RichPanelComesBackExactlyWithItsStoredDate) {
+    enter_rich_panel();
+    const std::vector<std::string> report = main().full_report_lines();
+    std::vector<std::string> lines = lines_of(save("rich.cfg"));
+    ASSERT_EQ(lines, main().configuration_lines());
+    EXPECT_EQ(lines[3], " 3 ");
+    EXPECT_EQ(lines[24], " 2 ");
+    lines[5] = "17/03/2019";
+    ASSERT_FALSE(write_text_lines(folder.file("rich.cfg"), lines));
+
+    start_new();
+    main().SSTabentry->setCurrentIndex(11);
+    platform.busy_calls.clear();
+    load(folder.file("rich.cfg"));
+
+    EXPECT_EQ(main().configuration_lines(), lines);
+    EXPECT_EQ(main().full_report_lines(), report);  // every figure shown came back
+    EXPECT_EQ(text(main().lbldate), "17/03/2019");
+    EXPECT_EQ(text(main().cmbalarm_time), "90");
+    EXPECT_EQ(main().frmrequirements->toolTip().toStdString(), "Includes 90 minutes of sounder activation");
+    EXPECT_EQ(text(main().lblamphours), "with 84Ah");
+    EXPECT_EQ(main().windowTitle().toStdString(), "Standwise - System - R220 - \"North\" wing, block 2");
+    EXPECT_EQ(main().SSTabentry->currentIndex(), frmmain::kSiteDetailsTab);
+    for (int n = 1; n <= kLoops; ++n)
+        EXPECT_EQ(main().SSTabentry->isTabEnabled(n - 1), n == 1 || n == 3 || n == 5) << n;
+    EXPECT_EQ(text(main().stb_loadstatus->panel(3)), "Loop 3 X");
+    EXPECT_TRUE(setup().optPSU[3]->isChecked());
+    EXPECT_TRUE(setup().optsystem[1]->isChecked());
+    // The overloaded loop is reported once, when its counts are in; no question, no card message.
+    EXPECT_EQ(platform.captions(), std::vector<std::string>{"Loop Overloaded"});
+    EXPECT_EQ(platform.busy_calls, (std::vector<bool>{true, false}));
+    expect_no_flag_left(setup());
+}
+
+// Valid panels that the card check would refuse slot by slot while the previous panel's cards are
+// still in the other slots.
+TEST_F(SystemConfigWindowTest, UnusualSlotMixesLoadWithoutMessagesAndWithTheFilesCards) {
+    struct Case {
+        const char* name;
+        int system;
+        std::vector<std::pair<int, int>> picks;  // in an order the card check accepts
+        int io_cards, loop_cards;
+        int spare_slot;  // one more I/O card there breaks the limit
+    };
+    const Case cases[] = {
+        {"R500, I/O card moved to slot 1", 2, {{15, kCardEmpty}, {1, kPthIo}, {2, kPthLoop}}, 1, 1, 3},
+        {"Caldris, six I/O cards in slots 1 to 6",
+         3,
+         {{15, kCardEmpty},
+          {14, kCardEmpty},
+          {1, kSmtIo},
+          {2, kSmtIo},
+          {3, kSmtIo},
+          {4, kPthIo},
+          {5, kSmtIo},
+          {6, kSmtIo}},
+         6,
+         0,
+         15},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        start_new();
+        choose_system(c.system);
+        for (auto [slot, card] : c.picks)
+            fit(slot, card);
+        const std::vector<std::string> entered = shown();
+        const double quiescent = setup().calc_sys_current();
+        const std::string path = save("mix.cfg");
+        start_new();
+        load(path);
+
+        EXPECT_TRUE(platform.messages.empty());
+        EXPECT_EQ(shown(), entered);
+        EXPECT_DOUBLE_EQ(setup().calc_sys_current(), quiescent);
+        EXPECT_EQ(model().pth_io_cards + model().smt_io_cards, c.io_cards);
+        EXPECT_EQ(model().total_loop_cards, c.loop_cards);
+        EXPECT_DOUBLE_EQ(model().smt_io_current + model().pth_io_current,
+                         model().smt_io_cards * model().panel().card_current[kSmtIo] +
+                             model().pth_io_cards * model().panel().card_current[kPthIo]);
+        for (int s = 0; s < kSlots; ++s)
+            EXPECT_EQ(setup().cmbslot[s]->currentIndex(), model().panel().slots[s]) << s;
+        expect_no_flag_left(setup());
+
+        // The card check is back for the user's next pick, and that pick is not dropped.
+        fit(c.spare_slot, kSmtIo);
+        EXPECT_EQ(platform.captions(), std::vector<std::string>{"I/O Card Count Exceeded"});
+        EXPECT_EQ(shown(), entered);
+        platform.clear_messages();
+        setup().optPSU[2]->click();
+        EXPECT_EQ(platform.messages.at(0).prompt, "Are you sure you want to change the PSU type?");
+    }
+}
+
+TEST_F(SystemConfigWindowTest, RefusedOrMissingFileChangesNothing) {
+    enter_rich_panel();
+    std::vector<std::string> lines = lines_of(save("rich.cfg"));
+    lines[0] = "system configuration";
+    ASSERT_FALSE(write_text_lines(folder.file("lower.cfg"), lines));
+    main().SSTabentry->setCurrentIndex(10);
+    const std::vector<std::string> before = shown();
+    platform.clear_messages();
+    platform.busy_calls.clear();
+
+    EXPECT_EQ(main().load_configuration(folder.file("lower.cfg")), ConfigReadStatus::NotAConfiguration);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].prompt, "Not a valid system configuration");
+    EXPECT_EQ(platform.messages[0].caption, "Incorrect File Type");
+
+    EXPECT_EQ(main().load_configuration(folder.file("missing.cfg")), std::nullopt);
+    load(folder.file("missing.cfg"));
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.busy_calls.empty());
+    EXPECT_EQ(shown(), before);
+    EXPECT_EQ(main().SSTabentry->currentIndex(), 10);
+}
+
+// The line after which each loop's block is complete.
+std::vector<std::size_t> loop_block_ends(const SystemModel& model) {
+    std::vector<std::size_t> ends{25};
+    for (int n = 1; n <= kLoops; ++n)
+        ends.push_back(ends.back() + (model.loop_on_loop_card(n) ? 80 : 0) + 3 +
+                       2u * model.mx210_units[n].unit_count + 2u * model.mx220_units[n].unit_count +
+                       4u * model.mx240_units[n].unit_count);
+    return ends;
+}
+
+TEST_F(SystemConfigWindowTest, FileCutAtEveryLineKeepsWhatWasReadAndShowsItsCardsConsistently) {
+    enter_rich_panel();
+    const std::vector<std::string> full = lines_of(save("rich.cfg"));
+    const std::vector<std::size_t> ends = loop_block_ends(model());
+    ASSERT_EQ(ends.back(), full.size());
+    std::array<std::string, kLoops + 1> devices;
+    for (int n = 1; n <= kLoops; ++n)
+        devices[n] = text(main().lbltotal_devices[n]);
+    const std::string rich_cards = text(main().lblloops) + text(main().lblios) + text(main().lblnetworks);
+
+    for (std::size_t kept = 0; kept < full.size(); ++kept) {
+        SCOPED_TRACE(kept);
+        start_new();
+        std::vector<std::string> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(kept));
+        ASSERT_FALSE(write_text_lines(folder.file("cut.cfg"), cut));
+        ASSERT_EQ(main().load_configuration(folder.file("cut.cfg")), ConfigReadStatus::Stopped);
+
+        const bool overload_read = kept >= ends[3];
+        EXPECT_EQ(platform.messages.size(), overload_read ? 1u : 0u);
+        expect_no_flag_left(setup());
+        EXPECT_EQ(main().SSTabentry->currentIndex(), frmmain::kSiteDetailsTab);
+        EXPECT_EQ(model().system_type, kept >= 3 ? 1 : 5);
+        EXPECT_EQ(text(main().lblamphours), kept >= 4 ? "with 84Ah" : kept == 3 ? "with 48Ah" : "with 21Ah");
+        EXPECT_EQ(text(main().txtsite), kept >= 4 ? full[1] : "");
+        EXPECT_EQ(text(main().lbldate), kept >= 6 ? full[5] : "05/12/2026");
+        for (int s = 0; s < kSlots; ++s) {
+            EXPECT_EQ(setup().cmbslot[s]->currentIndex(), model().panel().slots[s]) << s;
+            if (kept >= 7u + s) {
+                EXPECT_EQ(" " + std::to_string(model().panel().slots[s]) + " ", full[6 + s]);
+            }
+        }
+        if (kept >= 22) {
+            EXPECT_EQ(text(main().lblloops) + text(main().lblios) + text(main().lblnetworks), rich_cards);
+        }
+        EXPECT_EQ(text(main().txtma2), kept >= 24 ? "75" : "0");
+        for (int n : {1, 3, 5}) {
+            if (kept >= ends[n]) {
+                EXPECT_EQ(text(main().lbltotal_devices[n]), devices[n]) << n;
+            }
+        }
+    }
+}
+
+// Counts beyond every limit load as read; the standards warning follows a tab change only.
+TEST_F(SystemConfigWindowTest, OverfullHandEditedPanelLoadsAsRead) {
+    fit(2, kSmtLoop);
+    fit(3, kSmtLoop);
+    for (int n = 1; n <= 3; ++n)
+        enter_counts(n, {{69, 171}});
+    std::vector<std::string> lines = lines_of(save("overfull.cfg"));
+    lines[22] = "abc";
+    lines[23] = " 12.5 ";
+    lines[25 + 63] = " 300 ";  // loop 1, loop isolators: above their maximum and the loop limit
+    ASSERT_FALSE(write_text_lines(folder.file("overfull.cfg"), lines));
+    const std::string devices = "813 (EN && BS Input/Detection count may have been exceeded for panel.)";
+
+    for (int tab : {11, frmmain::kSiteDetailsTab}) {
+        SCOPED_TRACE(tab);
+        start_new();
+        main().SSTabentry->setCurrentIndex(tab);
+        platform.clear_messages();
+        load(folder.file("overfull.cfg"));
+        EXPECT_EQ(platform.captions(), tab == 11 ? std::vector<std::string>{"Fire Standards Warning"}
+                                                 : std::vector<std::string>{});
+        EXPECT_EQ(text(main().lbltotal_devices[1]), "471");
+        EXPECT_EQ(model().loop_device_count[1][63], 300);
+        EXPECT_EQ(text(main().lbldevices),
+                  "813 (EN & BS Input/Detection count may have been exceeded for panel.)");
+        EXPECT_EQ(text(main().txtma1), "");
+        EXPECT_EQ(text(main().txtma2), "12.5");
+        const std::vector<std::string> report = main().short_report_lines();
+        EXPECT_NE(std::find(report.begin(), report.end(), makeuplength("Total devices:", 50) + devices),
+                  report.end());
+    }
+}
+
+}  // namespace
+}  // namespace standwise::test
