@@ -49,6 +49,13 @@ TEST_F(SystemConfigWindowTest, RichPanelComesBackExactlyWithItsStoredDate) {
     EXPECT_EQ(platform.captions(), std::vector<std::string>{"Loop Overloaded"});
     EXPECT_EQ(platform.busy_calls, (std::vector<bool>{true, false}));
     expect_no_flag_left(setup());
+
+    // Loaded again over itself: the same panel, and the overload reported for the loaded counts only.
+    platform.clear_messages();
+    load(folder.file("rich.cfg"));
+    EXPECT_EQ(platform.captions(), std::vector<std::string>{"Loop Overloaded"});
+    EXPECT_EQ(main().configuration_lines(), lines);
+    EXPECT_EQ(main().full_report_lines(), report);
 }
 
 // Valid panels that the card check would refuse slot by slot while the previous panel's cards are

@@ -52,17 +52,14 @@ void SystemConfigLoader::set_date(const std::string& text) {
 
 // Every stored card is taken without the card-limit check: the file holds a panel as it was
 // saved, and checking it slot by slot would test a mixture of its cards and the previous panel's.
-// A list that already shows the stored card gets its click all the same, so that each slot runs
-// the same handling and the last one counts the file's cards alone.
+// A list that already shows the stored card is left alone, as a selection that changes nothing
+// raises no click; the counters, currents and loop tabs already follow what the lists show.
 void SystemConfigLoader::select_slot(int slot, std::int16_t code) {
     frmnewfront& setup = ctx_.newfront();
     QComboBox* list = setup.cmbslot[slot];
+    if (list->currentIndex() == code) return;
     setup.skip_card_check = true;
-    if (list->currentIndex() == code) {
-        setup.cmbslot_Click(slot);
-    } else {
-        list->setCurrentIndex(code);
-    }
+    list->setCurrentIndex(code);
     setup.skip_card_check = false;
 }
 
