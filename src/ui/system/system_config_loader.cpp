@@ -15,7 +15,7 @@ namespace standwise {
 namespace {
 
 // Chooses an option as a user's click does. Loading never asks about the change, and the flag that
-// lets it pass is cleared again even when the option needed no click.
+// lets it pass never outlives the choice.
 void choose_without_question(QRadioButton* option, bool& skip_prompt) {
     skip_prompt = true;
     option->setChecked(true);
@@ -24,8 +24,7 @@ void choose_without_question(QRadioButton* option, bool& skip_prompt) {
 
 }  // namespace
 
-// A type that is already chosen stays as it is, as an option clicked again changes nothing; the
-// slots that follow are replayed in any case.
+// A type that is already chosen stays as it is, as an option clicked again changes nothing.
 void SystemConfigLoader::select_system_type(std::int16_t system_type) {
     frmnewfront& setup = ctx_.newfront();
     if (ctx_.model.system_type == system_type && setup.optsystem[system_type]->isChecked()) return;
