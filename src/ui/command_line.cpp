@@ -3,7 +3,9 @@
 namespace standwise {
 namespace {
 
-bool starts_with(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+bool starts_with(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
 CommandLine usage_error(std::string message) {
     CommandLine line;
@@ -39,7 +41,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
             if (report) return usage_error("--report given twice");
             report = true;
             if (arg == "--report") {
-                if (i + 1 >= args.size()) return usage_error("--report needs a report kind: full, short or interface");
+                if (i + 1 >= args.size())
+                    return usage_error("--report needs a report kind: full, short or interface");
                 kind = args[++i];
             } else {
                 kind = arg.substr(9);
@@ -55,7 +58,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
             }
             if (line.output.empty()) return usage_error("-o needs a file or folder");
         } else if (arg == "--") {
-            line.configs.insert(line.configs.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            line.configs.insert(line.configs.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                args.end());
             break;
         } else if (starts_with(arg, "-") && arg != "-") {
             return usage_error("unknown option " + arg);

@@ -30,15 +30,18 @@ void fill_alarm_time_list(AppContext& ctx) {
 
 }  // namespace
 
-void run_startup(AppContext& ctx) {
-    QApplication::setWindowIcon(QIcon(product_picture()));
+void run_startup(AppContext& ctx, StartupMode mode) {
+    const bool windowed = mode == StartupMode::Windowed;
+    if (windowed) QApplication::setWindowIcon(QIcon(product_picture()));
     frmmain& main = ctx.main();
     main.make_data_folders();
 
-    frmabout& splash = ctx.about();
-    splash.show();
-    splash.repaint();
-    QApplication::processEvents();
+    frmabout* splash = windowed ? &ctx.about() : nullptr;
+    if (splash) {
+        splash->show();
+        splash->repaint();
+        QApplication::processEvents();
+    }
 
     // The loop window exists before the library is read, so its count lists are built from it.
     frmloopx& loop_window = ctx.loopx();
@@ -47,8 +50,10 @@ void run_startup(AppContext& ctx) {
     report_device_library(report, ctx.platform);
 
     fill_alarm_time_list(ctx);
-    ctx.platform.pause(2);
-    splash.hide();
+    if (splash) {
+        ctx.platform.pause(2);
+        splash->hide();
+    }
 
     main.StatusBar1->panel(2)->setText(QString::fromLatin1(kStatusVersion));
     main.clear_system_window();

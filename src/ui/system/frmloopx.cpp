@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStringList>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -194,4 +195,9 @@ void frmloopx::leave() {
 void frmloopx::closeEvent(QCloseEvent* event) {
     event->accept();
     leave();
+}
+
+void frmloopx::showEvent(QShowEvent* event) {
+    make_lists_editable();
+    QMainWindow::showEvent(event);
 }

@@ -59,11 +59,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Building the window (frmloopx_layout.cpp).
     void build_menus();
     QWidget* build_family_tab(int first_type, int last_type);
+    void make_lists_editable();
     QWidget* build_load_units();
     QPushButton* change_button(const char* name, void (frmloopx::*handler)());
 
@@ -72,4 +74,5 @@ private:
     void leave();
 
     standwise::AppContext& ctx_;
+    bool lists_editable_ = false;
 };

@@ -69,9 +69,6 @@ QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
 
         auto* combo = new QComboBox(frame);
         combo->setObjectName(indexed("cmb_viewdata", t));
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);  // a typed digit must stay what was typed
         combo->setMaxVisibleItems(15);
         combo->setFixedWidth(72);
         connect(combo, &QComboBox::editTextChanged, this, [this, t] { cmb_viewdata_Change(t); });
@@ -115,4 +112,18 @@ QWidget* frmloopx::build_load_units() {
     row->addStretch();
     row->addWidget(cmdExit);
     return bar;
+}
+
+// Typing into the count lists matters only once the window is shown (until its first opening no
+// change is taken anyway), and an editable list costs a line edit each: the command-line reports,
+// which never show this window, build it many times.
+void frmloopx::make_lists_editable() {
+    if (lists_editable_) return;
+    lists_editable_ = true;
+    for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t) {
+        QComboBox* combo = cmb_viewdata[t];
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);  // a typed digit must stay what was typed
+    }
 }

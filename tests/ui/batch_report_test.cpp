@@ -1,0 +1,195 @@
+// The command-line reports, run on the real program: the same report as the menu after the same
+// load, messages on standard error, exit statuses and output places.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <filesystem>
+
+#include "files/interface_config.h"
+#include "files/system_config.h"
+#include "files/text_file.h"
+#include "system_window_fixture.h"
+#include "ui/interface/frminterface.h"
+
+namespace standwise::test {
+namespace {
+
+struct ProcessRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the program without a display, as over SSH.
+ProcessRun run_standwise(const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(STANDWISE_EXECUTABLE), args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    return split_lines(text);
+}
+
+std::vector<std::string> file_lines(const std::string& path) {
+    return read_text_lines(path).value_or(std::vector<std::string>{});
+}
+
+// Reports compared line by line, the time stamp (line 4) aside.
+void expect_same_report(std::vector<std::string> expected, std::vector<std::string> actual) {
+    ASSERT_EQ(expected.size(), actual.size());
+    ASSERT_GT(expected.size(), 4u);
+    expected[3] = actual[3] = "";
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(expected[i], actual[i]) << "line " << i + 1;
+}
+
+class BatchReportTest : public SystemWindowTest {
+protected:
+    // A panel with loop cards of both kinds, devices on three loops and units of every model.
+    std::string write_rich_configuration(const std::string& name, int overload_loop = 0) {
+        SystemRecord& panel = model().panel();
+        panel.slots[2] = kPthLoop;
+        panel.slots[3] = kSmtLoop;
+        panel.slots[4] = kSmtIo;
+        for (int loop : {1, 2, 3})
+            for (int t = 1; t <= 6; ++t)
+                model().loop_device_count[loop][t] = static_cast<std::int16_t>(loop + t);
+        if (overload_loop) {
+            int sounder = 0;
+            for (int t = kFirstDevice; t <= kLastDevice && !sounder; ++t)
+                if (model().device_currents[t].alarm_units >= 10 && model().device_loop_max[t] >= 32)
+                    sounder = t;
+            model().loop_device_count[overload_loop][sounder] = model().device_loop_max[sounder];
+            for (int t = 1; t <= 20; ++t)
+                model().loop_device_count[overload_loop][t] = 8;
+        }
+        model().mx210_units[1].unit_count = 2;
+        model().mx210_units[1].units[1].inputs = 1;
+        model().mx220_units[2].unit_count = 1;
+        model().mx220_units[2].units[1].zones = 1;
+        model().mx240_units[3].unit_count = 2;
+        model().mx240_units[3].units[1] = {2, 1, 1, 0};
+        model().mx240_units[3].units[2] = {0, 0, 2, 2};
+        SystemWindowFields fields{"Depot, \"North\" site", "ID-7", "01/02/2026", "120", "80", 2};
+        return write_lines(name, system_configuration_lines(model(), fields));
+    }
+
+    std::string write_lines(const std::string& name, const std::vector<std::string>& lines) {
+        std::string path = folder.file(name);
+        EXPECT_FALSE(write_text_lines(path, lines).has_value());
+        return path;
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(BatchReportTest, FullAndShortReportsEqualTheMenusAfterTheSameLoad) {
+    const std::string config = write_rich_configuration("rich.cfg");
+    ASSERT_EQ(main().load_configuration(config), ConfigReadStatus::Complete);
+    const std::string full = folder.file("menu-full.txt"), brief = folder.file("menu-short.txt");
+    platform.choose_next(full);
+    main().mnufull_Click();
+    platform.choose_next(brief);
+    main().mnushort_Click();
+
+    ProcessRun run = run_standwise({"--report", "full", QString::fromStdString(config)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    expect_same_report(file_lines(full), lines_of(run.out));
+    EXPECT_NE(run.out.find("\r\n"), std::string::npos);
+
+    run = run_standwise({"--report", "short", "-o", QString::fromStdString(folder.file("cli-short.txt")),
+                         QString::fromStdString(config)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    expect_same_report(file_lines(brief), file_lines(folder.file("cli-short.txt")));
+}
+
+TEST_F(BatchReportTest, InterfaceReportEqualsTheMenusAfterTheSameLoad) {
+    InterfaceSetup setup;
+    setup.address_index = 13;
+    setup.label = "Plant room";
+    setup.channels[1] = {ChannelFunction::Zone, "2.5", ""};
+    setup.channels[2] = {ChannelFunction::Sector, "", "300"};
+    setup.channels[3] = {ChannelFunction::Zone, "1", ""};
+    setup.channels[4] = {ChannelFunction::NotConnected, "", ""};
+    setup.aux_current = "120";
+    setup.alarm_time_index = 1;
+    const std::string config = write_lines("iface.cfg", interface_configuration_lines(setup));
+
+    frminterface& window = ctx->interface_window();
+    ASSERT_EQ(window.load_configuration(config), ConfigReadStatus::Complete);
+    const std::string menu = folder.file("menu-iface.txt");
+    platform.choose_next(menu);
+    window.mnureport_Click();
+
+    ProcessRun run = run_standwise({"--report", "interface", QString::fromStdString(config)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    expect_same_report(file_lines(menu), lines_of(run.out));
+}
+
+TEST_F(BatchReportTest, MessagesGoToStandardErrorInOrder) {
+    const std::string config = write_rich_configuration("overloaded.cfg", 2);
+    ProcessRun run = run_standwise({"--report", "short", QString::fromStdString(config)});
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> err = lines_of(run.err);
+    ASSERT_FALSE(err.empty()) << "no message";
+    EXPECT_EQ(err.front(),
+              "Loop Overloaded: The maximum load has been exceeded on loop 2. Please reduce this loading.");
+    // The warning lines stand in the report as the window shows them.
+    EXPECT_NE(run.out.find("WARNING -  LOOP 2 IS OVERLOADED PLEASE REVISE"), std::string::npos);
+}
+
+TEST_F(BatchReportTest, FilesThatCannotBeUsedGiveStatusOneAndNoReport) {
+    const std::string wrong = folder.write("wrong.cfg", "Interface Configuration\r\n 1 \r\n");
+    const std::string good = write_rich_configuration("good.cfg");
+    const std::string cut = write_lines("cut.cfg", {"System Configuration", "Site", " 5 "});
+    const std::string reports = folder.file("reports");
+
+    ProcessRun run =
+        run_standwise({"--report", "full", "-o", QString::fromStdString(reports),
+                       QString::fromStdString(wrong), QString::fromStdString(good),
+                       QString::fromStdString(cut), QString::fromStdString(folder.file("missing.cfg"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Incorrect File Type: Not a valid system configuration"), std::string::npos);
+    EXPECT_NE(run.err.find("missing.cfg: the file cannot be opened for reading"), std::string::npos);
+    EXPECT_NE(run.err.find("cut.cfg: the file ends early"), std::string::npos);
+    namespace fs = std::filesystem;
+    EXPECT_TRUE(fs::exists(fs::path(reports) / "good.txt"));
+    EXPECT_FALSE(fs::exists(fs::path(reports) / "wrong.txt"));
+    EXPECT_FALSE(fs::exists(fs::path(reports) / "cut.txt"));
+
+    // An existing report survives a configuration that cannot be used.
+    const std::string kept = folder.write("kept.txt", "earlier report\r\n");
+    run = run_standwise(
+        {"--report", "full", "-o", QString::fromStdString(kept), QString::fromStdString(wrong)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(file_lines(kept), std::vector<std::string>{"earlier report"});
+}
+
+TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {
+    for (const QStringList& args :
+         {QStringList{"--report"}, QStringList{"--report", "long", "a.cfg"}, QStringList{"--report", "full"},
+          QStringList{"--report", "full", "--bogus", "a"},
+          QStringList{"--report", "full", "a.cfg", "b.cfg"}}) {
+        ProcessRun run = run_standwise(args);
+        EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
+        EXPECT_NE(run.err.find("Usage: standwise"), std::string::npos);
+        EXPECT_TRUE(run.out.empty());
+    }
+    ProcessRun help = run_standwise({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--report full|short|interface"), std::string::npos);
+    ProcessRun version = run_standwise({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "Standwise V1.04 (Ostrel Standwise V1.0.000)\n");
+}
+
+}  // namespace
+}  // namespace standwise::test
