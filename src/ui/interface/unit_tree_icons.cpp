@@ -12,6 +12,29 @@ using Draw = void (*)(QPainter&);
 
 // Every image is drawn on a 16 by 16 grid; larger sizes scale the same drawing.
 
+// The terminal card an input or an output stands on, with its left edge at `left`.
+void draw_card(QPainter& p, qreal left) {
+    p.setPen(QPen(QColor(60, 70, 80), 1));
+    p.setBrush(QColor(236, 240, 244));
+    p.drawRect(QRectF(left, 2.5, 7, 11));
+}
+
+// An arrow pointing right: its shaft runs from `tail` to `head`, its head from there to `tip`.
+void draw_arrow(QPainter& p, const QColor& colour, qreal tail, qreal head, qreal tip) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    QPainterPath arrow;
+    arrow.moveTo(tail, 6.5);
+    arrow.lineTo(head, 6.5);
+    arrow.lineTo(head, 4);
+    arrow.lineTo(tip, 8);
+    arrow.lineTo(head, 12);
+    arrow.lineTo(head, 9.5);
+    arrow.lineTo(tail, 9.5);
+    arrow.closeSubpath();
+    p.drawPath(arrow);
+}
+
 void draw_interface(QPainter& p) {
     p.setPen(QPen(QColor(70, 80, 95), 1));
     p.setBrush(QColor(214, 220, 228));
@@ -29,21 +52,8 @@ void draw_interface(QPainter& p) {
 }
 
 void draw_input(QPainter& p) {
-    p.setPen(QPen(QColor(60, 70, 80), 1));
-    p.setBrush(QColor(236, 240, 244));
-    p.drawRect(QRectF(7.5, 2.5, 7, 11));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 150, 60));
-    QPainterPath arrow;
-    arrow.moveTo(1, 6.5);
-    arrow.lineTo(6, 6.5);
-    arrow.lineTo(6, 4);
-    arrow.lineTo(11, 8);
-    arrow.lineTo(6, 12);
-    arrow.lineTo(6, 9.5);
-    arrow.lineTo(1, 9.5);
-    arrow.closeSubpath();
-    p.drawPath(arrow);
+    draw_card(p, 7.5);
+    draw_arrow(p, QColor(30, 150, 60), 1, 6, 11);
 }
 
 void draw_zone(QPainter& p) {
@@ -61,25 +71,12 @@ void draw_zone(QPainter& p) {
 }
 
 void draw_output(QPainter& p) {
-    p.setPen(QPen(QColor(60, 70, 80), 1));
-    p.setBrush(QColor(236, 240, 244));
-    p.drawRect(QRectF(1.5, 2.5, 7, 11));
+    draw_card(p, 1.5);
     p.setPen(QPen(QColor(30, 80, 170), 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(3, 5, 4, 6));
     p.drawLine(QPointF(3, 5), QPointF(7, 11));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(225, 120, 20));
-    QPainterPath arrow;
-    arrow.moveTo(8, 6.5);
-    arrow.lineTo(11, 6.5);
-    arrow.lineTo(11, 4);
-    arrow.lineTo(15.5, 8);
-    arrow.lineTo(11, 12);
-    arrow.lineTo(11, 9.5);
-    arrow.lineTo(8, 9.5);
-    arrow.closeSubpath();
-    p.drawPath(arrow);
+    draw_arrow(p, QColor(225, 120, 20), 8, 11, 15.5);
 }
 
 void draw_led(QPainter& p) {
