@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace standwise {
@@ -63,6 +66,50 @@ Colour back_colour(const QWidget* widget) {
 Colour text_colour(const QWidget* widget) {
     QVariant value = widget->property(kTextProperty);
     return value.isValid() ? static_cast<Colour>(value.toInt()) : Colour::Black;
+}
+
+QString indexed_name(const char* name, int index) {
+    return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
+}
+
+QWidget* page_with(QLayout* content) {
+    auto* page = new QWidget;
+    auto* outer = new QVBoxLayout(page);
+    outer->setContentsMargins(14, 14, 14, 14);
+    auto* row = new QHBoxLayout;
+    row->addLayout(content);
+    row->addStretch();
+    outer->addLayout(row);
+    outer->addStretch();
+    return page;
+}
+
+QLabel* heading_label(const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+QAction* add_menu_action(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+QLineEdit* text_box(const QString& object_name, const QString& tooltip) {
+    auto* box = new QLineEdit;
+    box->setObjectName(object_name);
+    box->setToolTip(tooltip);
+    return box;
+}
+
+QLineEdit* number_box(const QString& object_name, const QString& tooltip, int width) {
+    QLineEdit* box = text_box(object_name, tooltip);
+    box->setFixedWidth(width);
+    box->setAlignment(Qt::AlignRight);
+    return box;
 }
 
 QLabel* value_label(const QString& object_name, QWidget* parent, int min_width) {

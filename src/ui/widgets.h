@@ -1,5 +1,6 @@
 // Small pieces that every window builds with: text conversion, the colours the calculations give
-// labels, read-out labels, clickable labels and the panelled status bars.
+// labels, control names, tab pages, headings, menu entries, entry fields, read-out labels,
+// clickable labels and the panelled status bars.
 #pragma once
 
 #include <QLabel>
@@ -11,8 +12,12 @@
 
 #include "calc/results.h"
 
+class QAction;
 class QGridLayout;
 class QGroupBox;
+class QLayout;
+class QLineEdit;
+class QMenu;
 
 namespace standwise {
 
@@ -35,6 +40,23 @@ void set_text_colour(QWidget* widget, Colour colour);
 /// The background a label currently shows (for tests and the reports).
 Colour back_colour(const QWidget* widget);
 Colour text_colour(const QWidget* widget);
+
+/// The objectName of one control of a control array, e.g. "cmdview_3".
+QString indexed_name(const char* name, int index);
+
+/// A tab page whose content sits at the top left and keeps its natural size.
+QWidget* page_with(QLayout* content);
+
+/// A label in bold, heading a group of controls.
+QLabel* heading_label(const QString& caption, QWidget* parent = nullptr);
+
+/// Adds a named entry to a menu.
+QAction* add_menu_action(QMenu* menu, const char* name, const char* caption);
+
+/// A named text field with its tooltip.
+QLineEdit* text_box(const QString& object_name, const QString& tooltip);
+/// A named text field of a fixed width for a figure, which it shows right-aligned.
+QLineEdit* number_box(const QString& object_name, const QString& tooltip, int width);
 
 /// A sunken read-out that shows a calculated figure.
 QLabel* value_label(const QString& object_name, QWidget* parent, int min_width = 90);

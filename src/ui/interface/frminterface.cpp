@@ -16,13 +16,12 @@
 #include "files/interface_report.h"
 #include "model/numbers.h"
 #include "ui/app_context.h"
-#include "ui/misc/frmabout.h"
+#include "ui/standby_readouts.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
+#include "ui/workspace_commands.h"
 
-using standwise::Answer;
 using standwise::ChannelFunction;
-using standwise::MessageStyle;
 using standwise::qs;
 using standwise::ss;
 
@@ -34,8 +33,6 @@ namespace {
 
 constexpr int kLastAddress = 200;
 constexpr int kAlarmTimes = 4;
-// The main window's tab that the system workspace opens on when the user comes back.
-constexpr int kMainSiteDetailsTab = 8;
 
 }  // namespace
 
@@ -203,10 +200,8 @@ void frminterface::txtaux_current_Change() {
 }
 
 void frminterface::cmbalarm_time_interface_Change() {
-    const QString tooltip = QStringLiteral("Includes %1 minutes of sounder activation")
-                                .arg(cmbalarm_time_interface->currentText());
-    frmstandby->setToolTip(tooltip);
-    frmrequirements->setToolTip(tooltip);
+    standwise::set_sounder_time_tooltip({frmstandby, frmrequirements},
+                                        cmbalarm_time_interface->currentText());
     calc_interface_standby();
 }
 
@@ -221,35 +216,26 @@ void frminterface::calc_interface_standby() {
 }
 
 void frminterface::mnunew_Click() {
-    if (ctx_.platform.ask_user(
-            std::string("This will clear the current configuration") + standwise::kCrLf + "Are you sure?",
-            "Clear Interface Configuration", MessageStyle::YesNoQuestion) == Answer::Yes)
-        Form_Load();
+    if (standwise::user_confirms_clear(ctx_.platform, "Clear Interface Configuration")) Form_Load();
 }
 
 void frminterface::mnuswitch_to_system_Click() {
     hide();
     frmmain& main = ctx_.main();
     main.show();
-    main.SSTabentry->setCurrentIndex(kMainSiteDetailsTab);
+    main.SSTabentry->setCurrentIndex(frmmain::kSiteDetailsTab);
 }
 
 void frminterface::mnuexit_Click() {
-    if (ctx_.platform.ask_user("Are you sure you want to exit?\rUnsaved information will be lost",
-                               "Exit Program", MessageStyle::OkCancelExclamation) == Answer::Ok)
-        ctx_.end_program();
+    standwise::exit_if_confirmed(ctx_);
 }
 
 void frminterface::mnuviewrelease_Click() {
-    ctx_.platform.open_in_editor(standwise::data_path(ctx_.platform, "readme.txt"));
+    standwise::view_release_notes(ctx_.platform);
 }
 
 void frminterface::mnuabout_Click() {
-    hide();
-    ctx_.about().show();
-    ctx_.platform.pause(3);
-    ctx_.about().hide();
-    show();
+    standwise::show_about_box(ctx_, this);
 }
 
 // Closing this window ends the program at once, without the main window's question.

@@ -12,30 +12,24 @@
 #include <QVBoxLayout>
 
 #include "ui/interface/frminterface.h"
+#include "ui/standby_readouts.h"
 #include "ui/widgets.h"
 
+using standwise::add_menu_action;
 using standwise::add_row;
+using standwise::heading_label;
+using standwise::indexed_name;
+using standwise::number_box;
+using standwise::page_with;
 using standwise::value_label;
 
 namespace {
 
 constexpr int kCurrentFieldWidth = 90;
 
-QString indexed(const char* name, int index) {
-    return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
-}
-
 QLabel* named_label(const QString& name, const QString& caption) {
     auto* label = new QLabel(caption);
     label->setObjectName(name);
-    return label;
-}
-
-QLabel* heading(const char* caption) {
-    auto* label = new QLabel(QString::fromUtf8(caption));
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
     return label;
 }
 
@@ -47,32 +41,14 @@ QLabel* note(const char* text) {
 }
 
 QLineEdit* current_field(const QString& name, const QString& tooltip) {
-    auto* field = new QLineEdit;
-    field->setObjectName(name);
-    field->setToolTip(tooltip);
-    field->setFixedWidth(kCurrentFieldWidth);
-    field->setAlignment(Qt::AlignRight);
-    return field;
-}
-
-// A tab page whose content sits at the top left and keeps its natural size.
-QWidget* page_with(QLayout* content) {
-    auto* page = new QWidget;
-    auto* outer = new QVBoxLayout(page);
-    outer->setContentsMargins(14, 14, 14, 14);
-    auto* row = new QHBoxLayout;
-    row->addLayout(content);
-    row->addStretch();
-    outer->addLayout(row);
-    outer->addStretch();
-    return page;
+    return number_box(name, tooltip, kCurrentFieldWidth);
 }
 
 QGridLayout* loading_grid(const char* title) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
-    grid->addWidget(heading(title), 0, 0, 1, 4);
+    grid->addWidget(heading_label(QString::fromUtf8(title)), 0, 0, 1, 4);
     grid->setRowMinimumHeight(1, 4);
     return grid;
 }
@@ -80,30 +56,25 @@ QGridLayout* loading_grid(const char* title) {
 }  // namespace
 
 void frminterface::build_menus() {
-    auto add = [](QMenu* menu, const char* name, const char* caption) {
-        auto* action = menu->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QString::fromUtf8(name));
-        return action;
-    };
     mnufile = menuBar()->addMenu(QStringLiteral("File"));
     mnufile->setObjectName(QStringLiteral("mnufile"));
-    mnunew = add(mnufile, "mnunew", "New Configuration");
-    mnuload = add(mnufile, "mnuload", "Load interface");
-    mnusave = add(mnufile, "mnusave", "Save interface");
+    mnunew = add_menu_action(mnufile, "mnunew", "New Configuration");
+    mnuload = add_menu_action(mnufile, "mnuload", "Load interface");
+    mnusave = add_menu_action(mnufile, "mnusave", "Save interface");
     mnufile->addSeparator();
-    mnuswitch_to_system = add(mnufile, "mnuswitch_to_system", "Switch to system");
+    mnuswitch_to_system = add_menu_action(mnufile, "mnuswitch_to_system", "Switch to system");
     mnufile->addSeparator();
-    mnuexit = add(mnufile, "mnuexit", "Exit");
+    mnuexit = add_menu_action(mnufile, "mnuexit", "Exit");
 
     mnugenerate = menuBar()->addMenu(QStringLiteral("Report"));
     mnugenerate->setObjectName(QStringLiteral("mnugenerate"));
-    mnuopenreport = add(mnugenerate, "mnuopenreport", "Open Report");
-    mnureport = add(mnugenerate, "mnureport", "Generate Report");
+    mnuopenreport = add_menu_action(mnugenerate, "mnuopenreport", "Open Report");
+    mnureport = add_menu_action(mnugenerate, "mnureport", "Generate Report");
 
     mnuaboutinterface = menuBar()->addMenu(QStringLiteral("About"));
     mnuaboutinterface->setObjectName(QStringLiteral("mnuaboutinterface"));
-    mnuviewrelease = add(mnuaboutinterface, "mnuviewrelease", "View release notes");
-    mnuabout = add(mnuaboutinterface, "mnuabout", "About VQM");
+    mnuviewrelease = add_menu_action(mnuaboutinterface, "mnuviewrelease", "View release notes");
+    mnuabout = add_menu_action(mnuaboutinterface, "mnuabout", "About VQM");
 }
 
 QWidget* frminterface::build_interface_tab() {
@@ -118,9 +89,8 @@ QWidget* frminterface::build_interface_tab() {
     cmbaddress->setToolTip(QStringLiteral("Enter the interface address here (optional)"));
     cmbaddress->setMinimumWidth(80);
     cmbaddress->setMaxVisibleItems(16);
-    txtlabel = new QLineEdit;
-    txtlabel->setObjectName(QStringLiteral("txtlabel"));
-    txtlabel->setToolTip(QStringLiteral("Enter the interface label here (optional)"));
+    txtlabel = standwise::text_box(QStringLiteral("txtlabel"),
+                                   QStringLiteral("Enter the interface label here (optional)"));
     txtlabel->setMinimumWidth(320);
     add_row(grid, 0, QStringLiteral("Interface Address:"), cmbaddress);
     grid->addWidget(cmbaddress, 0, 1, Qt::AlignLeft);
@@ -132,7 +102,7 @@ QWidget* frminterface::build_interface_tab() {
     const QString tooltip = QStringLiteral("Select the appropriate function for this channel");
     for (int n = 1; n <= kChannels; ++n) {
         auto* frame = new QGroupBox(QStringLiteral("Channel %1 Setup").arg(n));
-        frame->setObjectName(indexed("frmchannel", n));
+        frame->setObjectName(indexed_name("frmchannel", n));
         auto* options = new QVBoxLayout(frame);
         // Each channel's three options sit in their own frame, so they exclude only one another.
         optzone[n] = new QRadioButton(QStringLiteral("Zone"), frame);
@@ -141,7 +111,7 @@ QWidget* frminterface::build_interface_tab() {
         const std::pair<QRadioButton*, const char*> names[] = {
             {optzone[n], "optzone"}, {optsector[n], "optsector"}, {optnc[n], "optnc"}};
         for (auto [option, name] : names) {
-            option->setObjectName(indexed(name, n));
+            option->setObjectName(indexed_name(name, n));
             option->setToolTip(tooltip);
             options->addWidget(option);
         }
@@ -154,10 +124,10 @@ QWidget* frminterface::build_interface_tab() {
 QWidget* frminterface::build_sectors_tab() {
     QGridLayout* grid = loading_grid("Sector Loading");
     for (int n = 1; n <= kChannels; ++n) {
-        lblsector[n] = named_label(indexed("lblsector", n), QStringLiteral("Sector %1:").arg(n));
-        txtsector_current[n] = current_field(indexed("txtsector_current", n),
+        lblsector[n] = named_label(indexed_name("lblsector", n), QStringLiteral("Sector %1:").arg(n));
+        txtsector_current[n] = current_field(indexed_name("txtsector_current", n),
                                              QStringLiteral("Enter sector %1 alarm current here").arg(n));
-        lblma_sector[n] = named_label(indexed("lblma_sector", n), QStringLiteral("mA"));
+        lblma_sector[n] = named_label(indexed_name("lblma_sector", n), QStringLiteral("mA"));
         grid->addWidget(lblsector[n], n + 1, 0);
         grid->addWidget(txtsector_current[n], n + 1, 1);
         grid->addWidget(lblma_sector[n], n + 1, 2);
@@ -166,12 +136,12 @@ QWidget* frminterface::build_sectors_tab() {
                     6, 0, 1, 4);
     grid->setRowMinimumHeight(7, 6);
 
-    lblsector[5] = named_label(indexed("lblsector", 5), QStringLiteral("Alarm time:"));
+    lblsector[5] = named_label(indexed_name("lblsector", 5), QStringLiteral("Alarm time:"));
     cmbalarm_time_interface = new QComboBox;
     cmbalarm_time_interface->setObjectName(QStringLiteral("cmbalarm_time_interface"));
     cmbalarm_time_interface->setFixedWidth(kCurrentFieldWidth);
-    lblma[6] = named_label(indexed("lblma", 6), QStringLiteral("mins"));
-    lblma[5] = named_label(indexed("lblma", 5), QStringLiteral("(Alarm output duration)."));
+    lblma[6] = named_label(indexed_name("lblma", 6), QStringLiteral("mins"));
+    lblma[5] = named_label(indexed_name("lblma", 5), QStringLiteral("(Alarm output duration)."));
     grid->addWidget(lblsector[5], 8, 0);
     grid->addWidget(cmbalarm_time_interface, 8, 1);
     grid->addWidget(lblma[6], 8, 2);
@@ -183,9 +153,9 @@ QWidget* frminterface::build_sectors_tab() {
 QWidget* frminterface::build_zones_tab() {
     QGridLayout* grid = loading_grid("Zone Loading");
     for (int n = 1; n <= kChannels; ++n) {
-        lblzone[n] = named_label(indexed("lblzone", n), QStringLiteral("Zone %1:").arg(n));
-        txtzone_current[n] = current_field(indexed("txtzone_current", n), QString());
-        lblma_zone[n] = named_label(indexed("lblma_zone", n), QStringLiteral("mA"));
+        lblzone[n] = named_label(indexed_name("lblzone", n), QStringLiteral("Zone %1:").arg(n));
+        txtzone_current[n] = current_field(indexed_name("txtzone_current", n), QString());
+        lblma_zone[n] = named_label(indexed_name("lblma_zone", n), QStringLiteral("mA"));
         grid->addWidget(lblzone[n], n + 1, 0);
         grid->addWidget(txtzone_current[n], n + 1, 1);
         grid->addWidget(lblma_zone[n], n + 1, 2);
@@ -200,10 +170,10 @@ QWidget* frminterface::build_zones_tab() {
 
 QWidget* frminterface::build_aux_tab() {
     QGridLayout* grid = loading_grid("Auxilliary Supply Loading");
-    lblsector[0] = named_label(indexed("lblsector", 0), QStringLiteral("Current:"));
+    lblsector[0] = named_label(indexed_name("lblsector", 0), QStringLiteral("Current:"));
     txtaux_current = current_field(QStringLiteral("txtaux_current"),
                                    QStringLiteral("Enter the auxilliary supply current here"));
-    lblma[0] = named_label(indexed("lblma", 0), QStringLiteral("mA"));
+    lblma[0] = named_label(indexed_name("lblma", 0), QStringLiteral("mA"));
     grid->addWidget(lblsector[0], 2, 0);
     grid->addWidget(txtaux_current, 2, 1);
     grid->addWidget(lblma[0], 2, 2);
@@ -222,7 +192,7 @@ QWidget* frminterface::build_standby_tab() {
     auto* consumptions = new QGridLayout;
     consumptions->setHorizontalSpacing(12);
     consumptions->setVerticalSpacing(6);
-    consumptions->addWidget(heading("Interface Current Consumptions"), 0, 0, 1, 2);
+    consumptions->addWidget(heading_label(QStringLiteral("Interface Current Consumptions")), 0, 0, 1, 2);
     lblinterface_q = value_label(QStringLiteral("lblinterface_q"), nullptr);
     lblinterface_a = value_label(QStringLiteral("lblinterface_a"), nullptr);
     lblaux_supply = value_label(QStringLiteral("lblaux_supply"), nullptr);
@@ -238,11 +208,8 @@ QWidget* frminterface::build_standby_tab() {
     frmstandby->setObjectName(QStringLiteral("frmstandby"));
     auto* standby = new QHBoxLayout(frmstandby);
     standby->setSpacing(10);
-    lblstandby = value_label(QStringLiteral("lblstandby"), frmstandby);
-    lblstandby->setToolTip(
-        QStringLiteral("This is the standby time in hrs:mins with \"standard\" batteries"));
-    lblamphours = new QLabel(frmstandby);
-    lblamphours->setObjectName(QStringLiteral("lblamphours"));
+    lblstandby = standwise::standby_time_label(frmstandby);
+    lblamphours = standwise::amphours_label(frmstandby);
     standby->addWidget(lblstandby);
     standby->addWidget(lblamphours);
     standby->addStretch();
@@ -253,16 +220,13 @@ QWidget* frminterface::build_standby_tab() {
     frmrequirements->setObjectName(QStringLiteral("frmrequirements"));
     auto* requirements = new QGridLayout(frmrequirements);
     requirements->setHorizontalSpacing(12);
-    lbl24hr_standby = value_label(QStringLiteral("lbl24hr_standby"), frmrequirements);
-    lbl24hr_standby->setToolTip(QStringLiteral("This is the battery capacity required for 24hrs of standby"));
-    lbl72hr_standby = value_label(QStringLiteral("lbl72hr_standby"), frmrequirements);
-    lbl72hr_standby->setToolTip(QStringLiteral("This is the battery capacity required for 72hrs of standby"));
+    lbl24hr_standby = standwise::capacity_label(QStringLiteral("lbl24hr_standby"), 24, frmrequirements);
+    lbl72hr_standby = standwise::capacity_label(QStringLiteral("lbl72hr_standby"), 72, frmrequirements);
     add_row(requirements, 0, QStringLiteral("24hr:"), lbl24hr_standby);
     add_row(requirements, 1, QStringLiteral("72hr:"), lbl72hr_standby);
     content->addWidget(frmrequirements, 1, 1);
 
-    for (QGroupBox* box : {frmstandby, frmrequirements})
-        box->setToolTip(QStringLiteral("Includes 30 minutes of sounder activation"));
+    standwise::set_sounder_time_tooltip({frmstandby, frmrequirements}, QStringLiteral("30"));
     return page_with(content);
 }
 

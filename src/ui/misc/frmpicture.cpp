@@ -7,6 +7,7 @@
 
 #include "ui/app_context.h"
 #include "ui/misc/pictures.h"
+#include "ui/widgets.h"
 
 frmpicture& standwise::AppContext::picture() {
     return window<frmpicture>(picture_);
@@ -17,11 +18,8 @@ frmpicture::frmpicture(standwise::AppContext& ctx) : ctx_(ctx) {
     setWindowTitle(QStringLiteral("Printed Circuit Board Types"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    Label3 = new QLabel(QStringLiteral("Example Card"), this);
+    Label3 = standwise::heading_label(QStringLiteral("Example Card"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
-    QFont heading = Label3->font();
-    heading.setBold(true);
-    Label3->setFont(heading);
     picPTHSMT = new QLabel(this);
     picPTHSMT->setObjectName(QStringLiteral("picPTHSMT"));
     picPTHSMT->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

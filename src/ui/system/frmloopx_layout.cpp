@@ -13,23 +13,15 @@
 #include "ui/system/frmloopx.h"
 #include "ui/widgets.h"
 
-namespace {
-
-QString indexed(const char* name, int index) {
-    return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
-}
-
-}  // namespace
+using standwise::indexed_name;
 
 void frmloopx::build_menus() {
     QMenu* loop = menuBar()->addMenu(QStringLiteral("Loop"));
     loop->setObjectName(QStringLiteral("mnuloop1"));
-    mnuexit = loop->addAction(QStringLiteral("Exit"));
-    mnuexit->setObjectName(QStringLiteral("mnuexit"));
+    mnuexit = standwise::add_menu_action(loop, "mnuexit", "Exit");
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Loop Edit"));
     edit->setObjectName(QStringLiteral("mnuedit"));
-    mnuclear = edit->addAction(QStringLiteral("Clear contents"));
-    mnuclear->setObjectName(QStringLiteral("mnuclear"));
+    mnuclear = standwise::add_menu_action(edit, "mnuclear", "Clear contents");
     connect(mnuexit, &QAction::triggered, this, &frmloopx::mnuexit_Click);
     connect(mnuclear, &QAction::triggered, this, &frmloopx::mnuclear_Click);
 }
@@ -62,13 +54,13 @@ QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
         const int column = offset / rows_per_column * 4;
 
         auto* label = new standwise::ClickableLabel(frame);
-        label->setObjectName(indexed("lbldevice_help", t));
+        label->setObjectName(indexed_name("lbldevice_help", t));
         label->setCursor(Qt::WhatsThisCursor);
         connect(label, &standwise::ClickableLabel::clicked, this, [this, t] { lbldevice_help_Click(t); });
         lbldevice_help[t] = label;
 
         auto* combo = new QComboBox(frame);
-        combo->setObjectName(indexed("cmb_viewdata", t));
+        combo->setObjectName(indexed_name("cmb_viewdata", t));
         combo->setMaxVisibleItems(15);
         combo->setFixedWidth(72);
         connect(combo, &QComboBox::editTextChanged, this, [this, t] { cmb_viewdata_Change(t); });

@@ -20,11 +20,12 @@
 #include "model/numbers.h"
 #include "ui/app_context.h"
 #include "ui/interface/frminterface.h"
-#include "ui/misc/frmabout.h"
+#include "ui/standby_readouts.h"
 #include "ui/startup.h"
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
+#include "ui/workspace_commands.h"
 
 using standwise::Answer;
 using standwise::MessageStyle;
@@ -185,10 +186,7 @@ void frmmain::select_alarm_time(int position) {
 }
 
 void frmmain::cmbalarm_time_Change() {
-    const QString tooltip =
-        QStringLiteral("Includes %1 minutes of sounder activation").arg(cmbalarm_time->currentText());
-    frmstandby->setToolTip(tooltip);
-    frmrequirements->setToolTip(tooltip);
+    standwise::set_sounder_time_tooltip({frmstandby, frmrequirements}, cmbalarm_time->currentText());
     ctx_.calc_system_standby();
 }
 
@@ -218,10 +216,7 @@ void frmmain::cmdconfigure_Click() {
 }
 
 void frmmain::mnunew_Click() {
-    if (ctx_.platform.ask_user(
-            std::string("This will clear the current configuration") + standwise::kCrLf + "Are you sure?",
-            "Clear System Configuration", MessageStyle::YesNoQuestion) != Answer::Yes)
-        return;
+    if (!standwise::user_confirms_clear(ctx_.platform, "Clear System Configuration")) return;
     for (int n = 1; n <= standwise::kLoops; ++n) {
         for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t)
             ctx_.model.loop_device_count[n][t] = 0;
@@ -246,21 +241,15 @@ void frmmain::mnuswitch_to_interface_Click() {
 }
 
 void frmmain::mnuviewrelease_Click() {
-    ctx_.platform.open_in_editor(standwise::data_path(ctx_.platform, "readme.txt"));
+    standwise::view_release_notes(ctx_.platform);
 }
 
 void frmmain::mnuabout_Click() {
-    hide();
-    ctx_.about().show();
-    ctx_.platform.pause(3);
-    ctx_.about().hide();
-    show();
+    standwise::show_about_box(ctx_, this);
 }
 
 void frmmain::mnuexit_Click() {
-    if (ctx_.platform.ask_user("Are you sure you want to exit?\rUnsaved information will be lost",
-                               "Exit Program", MessageStyle::OkCancelExclamation) == Answer::Ok)
-        ctx_.end_program();
+    standwise::exit_if_confirmed(ctx_);
 }
 
 bool frmmain::Form_QueryUnload() {

@@ -11,17 +11,18 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/standby_readouts.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
 
+using standwise::add_menu_action;
 using standwise::add_row;
+using standwise::indexed_name;
+using standwise::page_with;
+using standwise::text_box;
 using standwise::value_label;
 
 namespace {
-
-QString indexed(const char* name, int index) {
-    return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
-}
 
 QGroupBox* frame(const QString& title, QWidget* parent, QGridLayout*& grid) {
     auto* box = new QGroupBox(title, parent);
@@ -31,54 +32,29 @@ QGroupBox* frame(const QString& title, QWidget* parent, QGridLayout*& grid) {
     return box;
 }
 
-QLineEdit* text_box(const char* name, const char* tooltip, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setToolTip(QString::fromUtf8(tooltip));
-    return box;
-}
-
-// A tab page whose content sits at the top left and keeps its natural size.
-QWidget* page_with(QLayout* content) {
-    auto* page = new QWidget;
-    auto* outer = new QVBoxLayout(page);
-    outer->setContentsMargins(14, 14, 14, 14);
-    auto* row = new QHBoxLayout;
-    row->addLayout(content);
-    row->addStretch();
-    outer->addLayout(row);
-    outer->addStretch();
-    return page;
-}
-
 }  // namespace
 
 void frmmain::build_menus() {
-    auto add = [this](QMenu* menu, const char* name, const char* caption) {
-        auto* action = menu->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QString::fromUtf8(name));
-        return action;
-    };
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("mnufile"));
-    mnunew = add(file, "mnunew", "New configuration");
-    mnuload = add(file, "mnuload", "Load configuration");
-    mnusave = add(file, "mnusave", "Save configuration");
+    mnunew = add_menu_action(file, "mnunew", "New configuration");
+    mnuload = add_menu_action(file, "mnuload", "Load configuration");
+    mnusave = add_menu_action(file, "mnusave", "Save configuration");
     file->addSeparator();
-    mnuswitch_to_interface = add(file, "mnuswitch_to_interface", "Switch to interface");
+    mnuswitch_to_interface = add_menu_action(file, "mnuswitch_to_interface", "Switch to interface");
     file->addSeparator();
-    mnuexit = add(file, "mnuexit", "Exit");
+    mnuexit = add_menu_action(file, "mnuexit", "Exit");
 
     QMenu* report = menuBar()->addMenu(QStringLiteral("Report"));
     report->setObjectName(QStringLiteral("mnugenerate"));
-    mnuopenreport = add(report, "mnuopenreport", "Open report");
-    mnushort = add(report, "mnushort", "Generate Short report");
-    mnufull = add(report, "mnufull", "Generate Full report");
+    mnuopenreport = add_menu_action(report, "mnuopenreport", "Open report");
+    mnushort = add_menu_action(report, "mnushort", "Generate Short report");
+    mnufull = add_menu_action(report, "mnufull", "Generate Full report");
 
     QMenu* about = menuBar()->addMenu(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("mnuaboutmain"));
-    mnuviewrelease = add(about, "mnuviewrelease", "View release notes");
-    mnuabout = add(about, "mnuabout", "About VQM");
+    mnuviewrelease = add_menu_action(about, "mnuviewrelease", "View release notes");
+    mnuabout = add_menu_action(about, "mnuabout", "About VQM");
 }
 
 QWidget* frmmain::build_loop_tab(int n) {
@@ -87,21 +63,21 @@ QWidget* frmmain::build_loop_tab(int n) {
     content->setVerticalSpacing(12);
 
     cmdview[n] = new QPushButton(QStringLiteral("Set/View Loop"));
-    cmdview[n]->setObjectName(indexed("cmdview", n));
+    cmdview[n]->setObjectName(indexed_name("cmdview", n));
     content->addWidget(cmdview[n], 0, 0, Qt::AlignLeft);
 
     QGridLayout* currents_grid = nullptr;
     QGroupBox* currents = frame(QStringLiteral("Loop Currents"), nullptr, currents_grid);
-    lblcurrent_s[n] = value_label(indexed("lblcurrent_s", n), currents, 110);
-    lblcurrent_a[n] = value_label(indexed("lblcurrent_a", n), currents, 110);
+    lblcurrent_s[n] = value_label(indexed_name("lblcurrent_s", n), currents, 110);
+    lblcurrent_a[n] = value_label(indexed_name("lblcurrent_a", n), currents, 110);
     add_row(currents_grid, 0, QStringLiteral("Load current (standby):"), lblcurrent_s[n]);
     add_row(currents_grid, 1, QStringLiteral("Load current (alarm):"), lblcurrent_a[n]);
     content->addWidget(currents, 1, 0);
 
     QGridLayout* units_grid = nullptr;
     QGroupBox* units = frame(QStringLiteral("Loop units"), nullptr, units_grid);
-    lblload_units_s[n] = value_label(indexed("lblload_units_s", n), units, 110);
-    lblload_units_a[n] = value_label(indexed("lblload_units_a", n), units, 110);
+    lblload_units_s[n] = value_label(indexed_name("lblload_units_s", n), units, 110);
+    lblload_units_a[n] = value_label(indexed_name("lblload_units_a", n), units, 110);
     add_row(units_grid, 0, QStringLiteral("Load units (standby):"), lblload_units_s[n]);
     add_row(units_grid, 1, QStringLiteral("Load units (alarm):"), lblload_units_a[n]);
     content->addWidget(units, 1, 1);
@@ -115,8 +91,8 @@ QWidget* frmmain::build_loop_tab(int n) {
         grid->setHorizontalSpacing(12);
         grid->setColumnStretch(0, 1);
     }
-    lblloop_curr[n] = value_label(indexed("lblloop_curr", n), nullptr, 110);
-    lbltotal_devices[n] = value_label(indexed("lbltotal_devices", n), nullptr, 110);
+    lblloop_curr[n] = value_label(indexed_name("lblloop_curr", n), nullptr, 110);
+    lbltotal_devices[n] = value_label(indexed_name("lbltotal_devices", n), nullptr, 110);
     add_row(loop_total, 0, QStringLiteral("Total loop\ncurrent"), lblloop_curr[n]);
     add_row(device_total, 0, QStringLiteral("Total device count:"), lbltotal_devices[n]);
     content->addLayout(loop_total, 2, 0);
@@ -129,9 +105,9 @@ QWidget* frmmain::build_loop_tab(int n) {
 QWidget* frmmain::build_site_tab() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
-    txtsite = text_box("txtsite", "Enter a site description here", nullptr);
+    txtsite = text_box(QStringLiteral("txtsite"), QStringLiteral("Enter a site description here"));
     txtsite->setMinimumWidth(420);
-    txtsiteid = text_box("txtsiteid", "Enter a site ID here", nullptr);
+    txtsiteid = text_box(QStringLiteral("txtsiteid"), QStringLiteral("Enter a site ID here"));
     lbldate = value_label(QStringLiteral("lbldate"), nullptr, 120);
     lbldevices = value_label(QStringLiteral("lbldevices"), nullptr, 420);
     lbldevices->setWordWrap(true);
@@ -179,18 +155,12 @@ QWidget* frmmain::build_master_alarm_tab() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(10);
-    auto* heading = new QLabel(QStringLiteral("Master Alarm Circuit Loading"));
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    grid->addWidget(heading, 0, 0, 1, 4);
+    grid->addWidget(standwise::heading_label(QStringLiteral("Master Alarm Circuit Loading")), 0, 0, 1, 4);
 
-    txtma1 = text_box("txtma1", "Enter master alarm circuit 1 current here", nullptr);
-    txtma2 = text_box("txtma2", "Enter master alarm circuit 2 current here", nullptr);
-    for (QLineEdit* box : {txtma1, txtma2}) {
-        box->setFixedWidth(100);
-        box->setAlignment(Qt::AlignRight);
-    }
+    txtma1 = standwise::number_box(QStringLiteral("txtma1"),
+                                   QStringLiteral("Enter master alarm circuit 1 current here"), 100);
+    txtma2 = standwise::number_box(QStringLiteral("txtma2"),
+                                   QStringLiteral("Enter master alarm circuit 2 current here"), 100);
     add_row(grid, 1, QStringLiteral("Master alarm circuit 1 load:"), txtma1);
     grid->addWidget(new QLabel(QStringLiteral("mA")), 1, 2);
     add_row(grid, 2, QStringLiteral("Master alarm circuit 2 load:"), txtma2);
@@ -236,11 +206,8 @@ QWidget* frmmain::build_standby_tab() {
     frmstandby = frame(QStringLiteral("Standby time"), nullptr, grid);
     frmstandby->setObjectName(QStringLiteral("frmstandby"));
     left_grids[1] = grid;
-    lblstandby = value_label(QStringLiteral("lblstandby"), frmstandby);
-    lblstandby->setToolTip(
-        QStringLiteral("This is the standby time in hrs:mins with \"standard\" batteries"));
-    lblamphours = new QLabel(frmstandby);
-    lblamphours->setObjectName(QStringLiteral("lblamphours"));
+    lblstandby = standwise::standby_time_label(frmstandby);
+    lblamphours = standwise::amphours_label(frmstandby);
     add_row(grid, 0, QStringLiteral("Standby (hrs:mins):"), lblstandby);
     grid->addWidget(lblamphours, 1, 1);
     content->addWidget(frmstandby, 1, 0);
@@ -248,16 +215,13 @@ QWidget* frmmain::build_standby_tab() {
     frmrequirements = frame(QStringLiteral("Requirements"), nullptr, grid);
     frmrequirements->setObjectName(QStringLiteral("frmrequirements"));
     right_grids[1] = grid;
-    lbl24hr_standby = value_label(QStringLiteral("lbl24hr_standby"), frmrequirements);
-    lbl24hr_standby->setToolTip(QStringLiteral("This is the battery capacity required for 24hrs of standby"));
-    lbl72hr_standby = value_label(QStringLiteral("lbl72hr_standby"), frmrequirements);
-    lbl72hr_standby->setToolTip(QStringLiteral("This is the battery capacity required for 72hrs of standby"));
+    lbl24hr_standby = standwise::capacity_label(QStringLiteral("lbl24hr_standby"), 24, frmrequirements);
+    lbl72hr_standby = standwise::capacity_label(QStringLiteral("lbl72hr_standby"), 72, frmrequirements);
     add_row(grid, 0, QStringLiteral("24 hrs standby:"), lbl24hr_standby);
     add_row(grid, 1, QStringLiteral("72 hrs standby:"), lbl72hr_standby);
     content->addWidget(frmrequirements, 1, 1);
 
-    for (QGroupBox* box : {frmstandby, frmrequirements})
-        box->setToolTip(QStringLiteral("Includes 30 minutes of sounder activation"));
+    standwise::set_sounder_time_tooltip({frmstandby, frmrequirements}, QStringLiteral("30"));
     standwise::align_captions({left_grids[0], left_grids[1]});
     standwise::align_captions({right_grids[0], right_grids[1]});
     return page_with(content);

@@ -9,12 +9,11 @@
 #include <QVBoxLayout>
 
 #include "ui/system/frmnewfront.h"
+#include "ui/widgets.h"
+
+using standwise::indexed_name;
 
 namespace {
-
-QString indexed(const char* name, int index) {
-    return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
-}
 
 template <std::size_t N>
 QGroupBox* option_frame(QWidget* parent, const char* name, const char* title, const char* option_name,
@@ -25,7 +24,7 @@ QGroupBox* option_frame(QWidget* parent, const char* name, const char* title, co
     auto* group = new QButtonGroup(frame);
     for (std::size_t i = 0; i < N; ++i) {
         buttons[i] = new QRadioButton(QString::fromUtf8(captions[i]), frame);
-        buttons[i]->setObjectName(indexed(option_name, static_cast<int>(i)));
+        buttons[i]->setObjectName(indexed_name(option_name, static_cast<int>(i)));
         group->addButton(buttons[i], static_cast<int>(i));
         layout->addWidget(buttons[i]);
     }
@@ -54,9 +53,9 @@ QGroupBox* frmnewfront::build_slot_frame() {
     grid->setVerticalSpacing(4);
     for (int s = 0; s < standwise::kSlots; ++s) {
         lblslot[s] = new QLabel(QStringLiteral("Slot %1").arg(s), Frame1);
-        lblslot[s]->setObjectName(indexed("lblslot", s));
+        lblslot[s]->setObjectName(indexed_name("lblslot", s));
         cmbslot[s] = new QComboBox(Frame1);
-        cmbslot[s]->setObjectName(indexed("cmbslot", s));
+        cmbslot[s]->setObjectName(indexed_name("cmbslot", s));
         cmbslot[s]->setMinimumWidth(250);
         // A hidden (unfitted) slot keeps its row, so the slots stay evenly spaced.
         QSizePolicy keep = cmbslot[s]->sizePolicy();

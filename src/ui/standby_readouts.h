@@ -1,0 +1,23 @@
+// The standby-time and battery-requirement read-outs that the system and the interface workspace
+// both show, with the tooltips that go with them.
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+
+class QLabel;
+class QWidget;
+
+namespace standwise {
+
+/// The read-out "lblstandby" of the standby time in hours and minutes.
+QLabel* standby_time_label(QWidget* parent);
+/// The label "lblamphours" that names the battery the standby time is for.
+QLabel* amphours_label(QWidget* parent);
+/// A read-out of the battery capacity that `hours` of standby need.
+QLabel* capacity_label(const QString& object_name, int hours, QWidget* parent);
+
+/// Tells, on the standby frames, how many minutes of sounder activation their figures include.
+void set_sounder_time_tooltip(std::initializer_list<QWidget*> frames, const QString& minutes);
+
+}  // namespace standwise
