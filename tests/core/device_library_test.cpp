@@ -82,20 +82,6 @@ TEST_F(DeviceLibrary, LinesAreReadAsNumbersAndCounts) {
     EXPECT_EQ(model.device_tooltip[4], "");
 }
 
-TEST_F(DeviceLibrary, EmptyFolderLeavesTheLibraryEmpty) {
-    std::filesystem::create_directory(folder.file("devices"));
-    std::filesystem::create_directory(folder.file("devices/sub.txt"));  // folders are not files
-    DeviceLibraryReport report = load();
-    EXPECT_FALSE(report.folder_unreadable);
-    EXPECT_TRUE(report.skipped.empty());
-    for (int t = 0; t < kDeviceTypes; ++t) {
-        EXPECT_EQ(model.device_name[t], "");
-        EXPECT_EQ(model.device_loop_max[t], 0);
-    }
-    report_device_library(report, platform);
-    EXPECT_TRUE(platform.messages.empty());
-}
-
 TEST_F(DeviceLibrary, LaterFileInNameOrderOverwritesEarlier) {
     put("b.txt", device("5", "Second", "20", "100", "200"));
     put("a.txt", device("5", "First", "10", "300", "5000"));
@@ -193,24 +179,30 @@ TEST_F(DeviceLibrary, FindingsAreShownInOneMessageEach) {
     EXPECT_TRUE(missing.folder_unreadable);
     EXPECT_EQ(missing.folder, folder.file("devices"));
     report_device_library(missing, platform);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].caption, "Device Library");
-    EXPECT_EQ(platform.messages[0].style, MessageStyle::OkExclamation);
-    EXPECT_EQ(platform.messages[0].prompt, "The device library folder could not be read:\r\n" +
-                                               folder.file("devices") + "\r\nNo device types are available.");
+    EXPECT_EQ(platform.messages,
+              (test::Messages{{"The device library folder could not be read:\r\n" + folder.file("devices") +
+                                   "\r\nNo device types are available.",
+                               "Device Library", MessageStyle::OkExclamation}}));
 
+    // An empty folder is no finding and leaves the library empty; folders in it are not files.
     platform.clear_messages();
+    std::filesystem::create_directories(folder.file("devices/sub.txt"));
+    DeviceLibraryReport empty = load();
+    EXPECT_FALSE(empty.folder_unreadable);
+    report_device_library(empty, platform);
+    EXPECT_TRUE(platform.messages.empty());
+    for (int t = 0; t < kDeviceTypes; ++t)
+        EXPECT_TRUE(model.device_name[t].empty() && model.device_loop_max[t] == 0) << t;
+
     std::string first = put("a.txt", device("0", "Zero"));
     std::string second = put("b.txt", file_of({"t", "5"}));
     put("c.txt", device("6", "Fine"));
-    DeviceLibraryReport report = load();
-    EXPECT_FALSE(report.folder_unreadable);
-    report_device_library(report, platform);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].caption, "Device Library");
-    EXPECT_EQ(platform.messages[0].prompt, "These device files were skipped:\r\n" + first +
-                                               " - its device type number (line 2) is outside 1 to 79.\r\n" +
-                                               second + " - it ends before line 10.");
+    report_device_library(load(), platform);
+    EXPECT_EQ(platform.messages,
+              (test::Messages{{"These device files were skipped:\r\n" + first +
+                                   " - its device type number (line 2) is outside 1 to 79.\r\n" + second +
+                                   " - it ends before line 10.",
+                               "Device Library", MessageStyle::OkExclamation}}));
     EXPECT_EQ(model.device_name[6], "Fine");
 }
 

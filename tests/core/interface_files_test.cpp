@@ -5,6 +5,7 @@
 #include "files/text_file.h"
 #include "model/reference_tables.h"
 #include "support/golden.h"
+#include "support/samples.h"
 #include "support/scripted_platform.h"
 
 namespace standwise {
@@ -37,19 +38,6 @@ struct FakeInterfaceTarget : InterfaceConfigTarget {
     int calls = 0;
 };
 
-InterfaceSetup mixed_setup() {
-    InterfaceSetup setup;
-    setup.address_index = 13;
-    setup.label = "\"Plant\" room, east";
-    setup.channels[1] = {ChannelFunction::Zone, "2.5", ""};
-    setup.channels[2] = {ChannelFunction::Zone, "1.0", ""};
-    setup.channels[3] = {ChannelFunction::Sector, "", "400"};
-    setup.channels[4] = {ChannelFunction::NotConnected, "", ""};
-    setup.aux_current = "250";
-    setup.alarm_time_index = 3;
-    return setup;
-}
-
 TEST(InterfaceConfig, DefaultFileLines) {
     std::vector<std::string> lines = interface_configuration_lines(InterfaceSetup{});
     ASSERT_EQ(lines.size(), 25u);
@@ -62,7 +50,7 @@ TEST(InterfaceConfig, DefaultFileLines) {
 
 TEST(InterfaceConfig, SetupsRoundTripThroughAFile) {
     test::TempFolder folder;
-    for (const InterfaceSetup& saved : {InterfaceSetup{}, mixed_setup()}) {
+    for (const InterfaceSetup& saved : {InterfaceSetup{}, test::mixed_interface_setup()}) {
         std::string path = folder.file("interface.cfg");
         ASSERT_FALSE(write_text_lines(path, interface_configuration_lines(saved)));
         FakeInterfaceTarget target;
@@ -82,15 +70,13 @@ TEST(InterfaceConfig, SystemConfigurationIsRefused) {
     std::vector<std::string> lines = system_configuration_lines(model, {});
     EXPECT_EQ(read_interface_configuration(lines, target, platform), ConfigReadStatus::NotAConfiguration);
     EXPECT_EQ(read_interface_configuration({}, target, platform), ConfigReadStatus::NotAConfiguration);
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].prompt, "Not a valid interface configuration");
-    EXPECT_EQ(platform.messages[0].caption, "Incorrect File Type");
-    EXPECT_EQ(platform.messages[0].style, MessageStyle::OkExclamation);
+    EXPECT_EQ(platform.messages, test::Messages(2, {"Not a valid interface configuration",
+                                                    "Incorrect File Type", MessageStyle::OkExclamation}));
     EXPECT_EQ(target.calls, 0);
 }
 
 TEST(InterfaceConfig, CutFileAppliesEveryLineBeforeTheCut) {
-    std::vector<std::string> full = interface_configuration_lines(mixed_setup());
+    std::vector<std::string> full = interface_configuration_lines(test::mixed_interface_setup());
     for (std::size_t kept = 1; kept < full.size(); ++kept) {
         FakeInterfaceTarget target;
         ScriptedPlatform platform;
@@ -133,7 +119,8 @@ TEST(InterfaceReport, WithAndWithoutZones) {
     std::vector<std::string> without_zones = interface_report_lines(sectors, kInputs, kWhen);
     EXPECT_EQ(without_zones.size(), 55u);
     test::expect_golden(without_zones, "reports/interface_sectors.txt");
-    std::vector<std::string> with_zones = interface_report_lines(mixed_setup(), kInputs, kWhen);
+    std::vector<std::string> with_zones =
+        interface_report_lines(test::mixed_interface_setup(), kInputs, kWhen);
     EXPECT_EQ(with_zones.size(), 56u);
     test::expect_golden(with_zones, "reports/interface_zones.txt");
 }

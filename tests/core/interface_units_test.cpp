@@ -7,33 +7,23 @@ namespace {
 
 class InterfaceUnits : public ::testing::Test {
 protected:
+    // Distinct values per constant, so a constant taken in the wrong place shows in the sums.
     void SetUp() override {
-        // Distinct values per constant, so a constant taken in the wrong place shows in the sums.
-        InterfaceConstants& c = model.interface_constants;
-        c.mx210_unit_current = 0.0001;
-        c.mx210_max_per_loop = 20.4;
-        c.mx210_input_quiescent = 0.00002;
-        c.mx210_input_alarm = 0.0003;
-        c.mx210_zone_quiescent = 0.00004;
-        c.mx210_zone_alarm = 0.005;
-        c.mx220_unit_current = 0.0002;
-        c.mx220_max_per_loop = 10;
-        c.mx220_input_quiescent = 0.00003;
-        c.mx220_input_alarm = 0.0004;
-        c.mx220_zone_quiescent = 0.00005;
-        c.mx220_zone_alarm = 0.006;
-        c.mx220_output_quiescent = 0.00007;
-        c.mx220_output_alarm = 0.0009;
-        c.mx240_unit_current = 0.0003;
-        c.mx240_max_per_loop = 8;
-        c.mx240_input_quiescent = 0.00001;
-        c.mx240_input_alarm = 0.0002;
-        c.mx240_zone_quiescent = 0.00006;
-        c.mx240_zone_alarm = 0.007;
-        c.mx240_relay_quiescent = 0.00008;
-        c.mx240_relay_alarm = 0.0011;
-        c.mx240_led_quiescent = 0.00009;
-        c.mx240_led_alarm = 0.0013;
+        // clang-format off
+        model.interface_constants = {
+            .mx210_unit_current = 0.0001, .mx210_max_per_loop = 20.4,
+            .mx210_zone_quiescent = 0.00004, .mx210_zone_alarm = 0.005,
+            .mx210_input_quiescent = 0.00002, .mx210_input_alarm = 0.0003,
+            .mx220_unit_current = 0.0002, .mx220_max_per_loop = 10,
+            .mx220_zone_quiescent = 0.00005, .mx220_zone_alarm = 0.006,
+            .mx220_input_quiescent = 0.00003, .mx220_input_alarm = 0.0004,
+            .mx220_output_quiescent = 0.00007, .mx220_output_alarm = 0.0009,
+            .mx240_unit_current = 0.0003, .mx240_max_per_loop = 8,
+            .mx240_zone_quiescent = 0.00006, .mx240_zone_alarm = 0.007,
+            .mx240_input_quiescent = 0.00001, .mx240_input_alarm = 0.0002,
+            .mx240_relay_quiescent = 0.00008, .mx240_relay_alarm = 0.0011,
+            .mx240_led_quiescent = 0.00009, .mx240_led_alarm = 0.0013};
+        // clang-format on
     }
 
     SystemModel model;

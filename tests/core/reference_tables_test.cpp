@@ -87,9 +87,9 @@ TEST(ReferenceTables, EveryPsuAndSystemFigure) {
     for (const SystemRecord& sys : unused.systems) {
         EXPECT_EQ(sys.name, "");
         EXPECT_EQ(sys.battery_capacity, 0);
+        EXPECT_EQ(sys.max_alarm_current, 0);
         EXPECT_EQ(sys.default_slots, (std::array<std::int16_t, kSlots>{}));
         EXPECT_EQ(sys.card_current, (std::array<double, kCardTypes>{}));
-        EXPECT_EQ(sys.max_alarm_current, 0);
     }
 
     set_dual_capacity_42(model);
@@ -105,8 +105,7 @@ TEST(ReferenceTables, EveryPsuAndSystemFigure) {
 TEST(ReferenceTables, ListsAndBatteryFactors) {
     SystemModel model;
     fill_reference_tables(model);
-    const std::string separator = "-----------------------";
-    EXPECT_EQ(separator.size(), 23u);
+    const std::string separator(23, '-');
     // clang-format off
     const std::array<std::string, kCardTypes> cards = {
         "Empty", separator, "MKI PTH I/O Card", "MKI PTH Loop Card", "MKI PTH Network Card", "MKI PTH RAM Card",

@@ -39,10 +39,9 @@ TEST(StandbyFormulas, DeratingStepsAtTheirBoundaries) {
 }
 
 TEST(StandbyFormulas, AlarmHoursInSinglePrecision) {
-    EXPECT_EQ(alarm_hours("30"), 0.5f);
-    EXPECT_EQ(alarm_hours("90"), 1.5f);
-    EXPECT_EQ(alarm_hours("120"), 2.0f);
-    EXPECT_EQ(alarm_hours(""), 0.0f);
+    const std::pair<const char*, float> cases[] = {{"30", 0.5f}, {"90", 1.5f}, {"120", 2.0f}, {"", 0.0f}};
+    for (auto [minutes, hours] : cases)
+        EXPECT_EQ(alarm_hours(minutes), hours) << minutes;
 }
 
 TEST(StandbyFormulas, StandbyOfExactly24HoursIsNotShort) {
@@ -142,11 +141,10 @@ TEST_F(SystemCalc, AlarmCurrentAboveThePanelMaximumWarnsOnEveryRun) {
         EXPECT_TRUE(r.max_alarm_exceeded);
         EXPECT_EQ(r.loops_total_a_text_colour, Colour::Red);
         EXPECT_FALSE(r.standby.standby_text.empty());
-        ASSERT_EQ(platform.messages.size(), static_cast<std::size_t>(run));
+        EXPECT_EQ(platform.messages,
+                  test::Messages(run, {"Maximum alarm current exceeded for this panel type",
+                                       "Warning - Reduce alarm current", MessageStyle::OkExclamation}));
     }
-    EXPECT_EQ(platform.messages[0].prompt, "Maximum alarm current exceeded for this panel type");
-    EXPECT_EQ(platform.messages[0].caption, "Warning - Reduce alarm current");
-    EXPECT_EQ(platform.messages[0].style, MessageStyle::OkExclamation);
 }
 
 TEST_F(SystemCalc, DualChargerBeforeItsCapacityIsChosenShowsNoTime) {

@@ -7,11 +7,14 @@
 #include "files/text_file.h"
 #include "model/interface_units.h"
 #include "model/reference_tables.h"
+#include "support/samples.h"
 #include "support/scripted_platform.h"
 
 namespace standwise {
 namespace {
 
+using test::kRichFields;
+using test::loop_block_ends;
 using test::ScriptedPlatform;
 using test::TempFolder;
 
@@ -41,9 +44,8 @@ struct FakeTarget : SystemConfigTarget {
         calls.push_back(n < 0 ? step : step + " " + std::to_string(n));
     }
     bool called(const std::string& step) const { return std::ranges::count(calls, step) > 0; }
-    std::string last_step() const {
-        return calls.size() < 2 ? "" : calls[calls.size() - 2];
-    }  // before finish
+    // The step before finish.
+    std::string last_step() const { return calls.size() < 2 ? "" : calls[calls.size() - 2]; }
 
     SystemModel& model;
     SystemWindowFields fields;
@@ -59,32 +61,11 @@ SystemModel reference_model() {
     return model;
 }
 
-// R220 on the 84Ah dual charger: PTH loop card in slot 1, I/O card in 2, SMT loop cards in 3 and
-// 8; units of all three models, one of them on the I/O card's loop.
 SystemModel rich_model() {
     SystemModel model = reference_model();
-    model.system_type = 1;
-    model.psu_type = 2;
-    model.last_psu_type = 3;
-    model.panel().slots = {1, 3, 2, 8, 0, 5, 0, 9, 8, 0, 0, 0, 0, 12, 10, 7};
-    for (int t = kFirstDevice; t <= kLastDevice; ++t)
-        model.loop_device_count[1][t] = static_cast<std::int16_t>(t % 7);
-    model.loop_device_count[3][40] = 250;  // above any maximum: loads as read
-    model.loop_device_count[8][79] = 1;
-    model.mx210_units[1].unit_count = 2;
-    model.mx210_units[1].units[1] = {1, 0, 0, 0};
-    model.mx210_units[1].units[2] = {0, 1, 0, 0};
-    model.mx220_units[3].unit_count = 1;
-    model.mx220_units[3].units[1] = {1, 0, 0, 0};
-    model.mx240_units[3].unit_count = 2;
-    model.mx240_units[3].units[1] = {2, 1, 1, 0};
-    model.mx240_units[3].units[2] = {0, 0, 4, 4};
-    model.mx240_units[2].unit_count = 1;
-    model.mx240_units[2].units[1] = {1, 0, 0, 0};
+    test::fill_rich_panel(model);
     return model;
 }
-
-const SystemWindowFields kRichFields{"\"North\" wing, block 2", "ID 7, B", "01/02/2024", "abc", "150", 2};
 
 TEST(SystemConfig, RichConfigurationRoundTripsThroughAFile) {
     SystemModel saved = rich_model();
@@ -140,25 +121,11 @@ TEST(SystemConfig, WrongMarkerIsRefusedAndChangesNothing) {
     FakeTarget target(model);
     ScriptedPlatform platform;
     EXPECT_EQ(read_system_configuration(lines, model, target, platform), ConfigReadStatus::NotAConfiguration);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].prompt, "Not a valid system configuration");
-    EXPECT_EQ(platform.messages[0].caption, "Incorrect File Type");
-    EXPECT_EQ(platform.messages[0].style, MessageStyle::OkExclamation);
+    EXPECT_EQ(platform.messages, (test::Messages{{"Not a valid system configuration", "Incorrect File Type",
+                                                  MessageStyle::OkExclamation}}));
     EXPECT_TRUE(target.calls.empty());
     EXPECT_TRUE(platform.busy_calls.empty());
     EXPECT_EQ(model.loop_device_count, reference_model().loop_device_count);
-}
-
-// Lines of the file up to and including the block of each loop.
-std::vector<std::size_t> loop_block_ends(const SystemModel& model) {
-    std::vector<std::size_t> ends{25};
-    for (int loop = 1; loop <= kLoops; ++loop) {
-        std::size_t size = model.loop_on_loop_card(loop) ? 80 : 0;
-        size += 3 + 2u * model.mx210_units[loop].unit_count + 2u * model.mx220_units[loop].unit_count +
-                4u * model.mx240_units[loop].unit_count;
-        ends.push_back(ends.back() + size);
-    }
-    return ends;
 }
 
 TEST(SystemConfig, FileCutAtEveryLineStopsThereAndFinishes) {

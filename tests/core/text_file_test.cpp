@@ -3,19 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "support/golden.h"
 #include "support/scripted_platform.h"
 
 namespace standwise {
 namespace {
 
 using Lines = std::vector<std::string>;
+using test::bytes_of;
 
-std::string bytes_of(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+std::ptrdiff_t entries_in(const std::string& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder), {});
 }
 
 TEST(TextFile, LinesEndInCrLfLfOrCr) {
@@ -36,62 +35,45 @@ TEST(TextFile, LinesEndInCrLfLfOrCr) {
         EXPECT_EQ(split_lines(text), lines) << text;
 }
 
+// Octal escapes: \265 is the Windows-1252 micro sign, \302\265 its UTF-8 form.
 TEST(TextFile, OlderFilesAreReadAsWindows1252) {
-    EXPECT_EQ(decode_text("250\xB5"
-                          "A"),
-              "250\xC2\xB5"
-              "A");
-    EXPECT_EQ(decode_text("\x80 5"), "\xE2\x82\xAC 5");
-    EXPECT_EQ(decode_text("caf\xE9 \x93quoted\x94"), "caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D");
-    EXPECT_EQ(decode_text("250\xC2\xB5"
-                          "A \xE2\x82\xAC"),
-              "250\xC2\xB5"
-              "A \xE2\x82\xAC");  // UTF-8 stays
-    EXPECT_EQ(decode_text("\xEF\xBB\xBF"
-                          "first"),
-              "first");
-    EXPECT_EQ(decode_text("\xC2"), "\xC3\x82");  // a sequence cut short is not UTF-8
-    EXPECT_EQ(decode_text("plain"), "plain");
+    const std::pair<const char*, const char*> cases[] = {
+        {"250\265A", "250\302\265A"},
+        {"\200 5", "\342\202\254 5"},
+        {"caf\351 \223quoted\224", "caf\303\251 \342\200\234quoted\342\200\235"},
+        {"250\302\265A \342\202\254", "250\302\265A \342\202\254"},  // UTF-8 stays
+        {"\357\273\277first", "first"},
+        {"\302", "\303\202"},  // a sequence cut short is not UTF-8
+        {"plain", "plain"},
+    };
+    for (auto [bytes, text] : cases)
+        EXPECT_EQ(decode_text(bytes), text) << bytes;
 }
 
 TEST(TextFile, ReadsFilesWhateverTheirBreaksAndEncoding) {
     test::TempFolder folder;
-    std::string path = folder.write("old.txt",
-                                    "\xEF\xBB\xBF"
-                                    "one\r\ntwo\nthree 5\xC2\xB5"
-                                    "A\r\n");
-    EXPECT_EQ(read_text_lines(path), (Lines{"one", "two",
-                                            "three 5\xC2\xB5"
-                                            "A"}));
-    path = folder.write("legacy.txt",
-                        "Loop 1\r20\xB5"
-                        "A\r");
-    EXPECT_EQ(read_text_lines(path), (Lines{"Loop 1",
-                                            "20\xC2\xB5"
-                                            "A"}));
+    std::string path = folder.write("old.txt", "\357\273\277one\r\ntwo\nthree 5\302\265A\r\n");
+    EXPECT_EQ(read_text_lines(path), (Lines{"one", "two", "three 5\302\265A"}));
+    path = folder.write("legacy.txt", "Loop 1\r20\265A\r");
+    EXPECT_EQ(read_text_lines(path), (Lines{"Loop 1", "20\302\265A"}));
     EXPECT_EQ(read_text_lines(folder.write("empty.txt", "")), Lines{});
 
     EXPECT_TRUE(file_readable(path));
-    EXPECT_FALSE(file_readable(folder.file("missing.txt")));
-    EXPECT_FALSE(file_readable(folder.path()));
+    for (const std::string& unreadable : {folder.file("missing.txt"), folder.path()}) {
+        EXPECT_FALSE(file_readable(unreadable));
+        EXPECT_FALSE(read_text_lines(unreadable));
+    }
     EXPECT_FALSE(file_readable(""));
-    EXPECT_FALSE(read_text_lines(folder.file("missing.txt")));
-    EXPECT_FALSE(read_text_lines(folder.path()));
 }
 
 TEST(TextFile, WritesCrLfAndReplacesWholeFile) {
     test::TempFolder folder;
     std::string path = folder.write("report.txt", "an older and much longer content\r\nsecond\r\n");
-    EXPECT_EQ(write_text_lines(path, {"Site:", "",
-                                      "5\xC2\xB5"
-                                      "A"}),
-              std::nullopt);
-    EXPECT_EQ(bytes_of(path),
-              "Site:\r\n\r\n5\xC2\xB5"
-              "A\r\n");
+    EXPECT_EQ(write_text_lines(path, {"Site:", "", "5\302\265A"}), std::nullopt);
+    EXPECT_EQ(bytes_of(path), "Site:\r\n\r\n5\302\265A\r\n");
     EXPECT_EQ(write_text_lines(path, {}), std::nullopt);
     EXPECT_EQ(bytes_of(path), "");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);  // no temporary left
+    EXPECT_EQ(entries_in(folder.path()), 1);  // no temporary left
 }
 
 TEST(TextFile, FailedWriteIsReportedAndDamagesNothing) {
@@ -103,10 +85,9 @@ TEST(TextFile, FailedWriteIsReportedAndDamagesNothing) {
 
     // A folder where the file should go cannot be replaced; what it holds survives.
     std::string inside = folder.write("taken/keep.cfg", "precious\r\n");
-    error = write_text_lines(folder.file("taken"), {"x"});
-    ASSERT_TRUE(error);
+    EXPECT_TRUE(write_text_lines(folder.file("taken"), {"x"}));
     EXPECT_EQ(bytes_of(inside), "precious\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);  // no temporary left
+    EXPECT_EQ(entries_in(folder.path()), 1);  // no temporary left
 }
 
 }  // namespace

@@ -4,10 +4,21 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 #include "files/text_file.h"
 
 namespace standwise::test {
+
+std::vector<std::string> lines_of(const std::string& path) {
+    return read_text_lines(path).value_or(std::vector<std::string>{});
+}
+
+std::string bytes_of(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 void expect_golden(const std::vector<std::string>& lines, const std::string& name) {
     const std::string path = std::string(STANDWISE_SOURCE_DIR) + "/tests/data/" + name;

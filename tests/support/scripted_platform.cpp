@@ -25,9 +25,20 @@ std::string ScriptedPlatform::choose_file(FileMode mode, const std::string& titl
     return path;
 }
 
+void PrintTo(const RecordedMessage& message, std::ostream* out) {
+    *out << "{\"" << message.prompt << "\", \"" << message.caption << "\", style " << int(message.style)
+         << "}";
+}
+
+void PrintTo(const RecordedChooser& chooser, std::ostream* out) {
+    *out << "{mode " << int(chooser.mode) << ", \"" << chooser.title << "\", \"" << chooser.filter << "\", \""
+         << chooser.initial_folder << "\"}";
+}
+
 std::vector<std::string> ScriptedPlatform::captions() const {
     std::vector<std::string> result;
-    for (const RecordedMessage& m : messages) result.push_back(m.caption);
+    for (const RecordedMessage& m : messages)
+        result.push_back(m.caption);
     return result;
 }
 
@@ -48,7 +59,9 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempFolder::file(const std::string& name) const { return (std::filesystem::path(path_) / name).string(); }
+std::string TempFolder::file(const std::string& name) const {
+    return (std::filesystem::path(path_) / name).string();
+}
 
 std::string TempFolder::write(const std::string& name, const std::string& content) const {
     std::string path = file(name);
@@ -57,6 +70,8 @@ std::string TempFolder::write(const std::string& name, const std::string& conten
     return path;
 }
 
-std::string shipped_devices_folder() { return std::string(STANDWISE_SOURCE_DIR) + "/devices"; }
+std::string shipped_devices_folder() {
+    return std::string(STANDWISE_SOURCE_DIR) + "/devices";
+}
 
 }  // namespace standwise::test

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,14 +14,20 @@ struct RecordedMessage {
     std::string prompt;
     std::string caption;
     MessageStyle style;
+    bool operator==(const RecordedMessage&) const = default;
 };
+using Messages = std::vector<RecordedMessage>;
+void PrintTo(const RecordedMessage& message, std::ostream* out);
 
 struct RecordedChooser {
     FileMode mode;
     std::string title;
     std::string filter;
     std::string initial_folder;
+    bool operator==(const RecordedChooser&) const = default;
 };
+using Choosers = std::vector<RecordedChooser>;
+void PrintTo(const RecordedChooser& chooser, std::ostream* out);
 
 class ScriptedPlatform : public StdPlatform {
 public:
