@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes pictures of every system window on a virtual 1024x768 display: main-window.png and
-# loop-window.png go to docs/, the rest (every tab, panel setup, ancillary windows) to build-shots/.
+# Takes pictures of every window on a virtual 1024x768 display: the main, loop, MX240 and interface
+# windows go to docs/, the rest (every tab, panel setup, ancillary windows) to build-shots/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 command -v xvfb-run >/dev/null || { echo "xvfb-run is needed (Debian package xvfb)"; exit 1; }
@@ -10,4 +10,5 @@ rm -rf build-shots
 STANDWISE_SCREENSHOTS="$PWD/build-shots" xvfb-run -a -s "-screen 0 1024x768x24" \
     build/tests/ui_tests --gtest_filter='Screenshots.*'
 mkdir -p docs
-cp build-shots/main-window.png build-shots/loop-window.png docs/
+cp build-shots/main-window.png build-shots/loop-window.png build-shots/mx240-window.png \
+    build-shots/interface-window.png docs/

@@ -1,3 +1,5 @@
+// The interface window's file menu: configuration files saved, loaded, refused and cut, reports
+// against expected files, and opening a report.
 #include <QAction>
 #include <QGroupBox>
 #include <QTabWidget>
@@ -10,27 +12,8 @@
 namespace standwise::test {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& path) {
-    return read_text_lines(path).value_or(std::vector<std::string>{});
-}
-
 class InterfaceFilesTest : public InterfaceWindowTest {
 protected:
-    // Address 12, two zones, a sector, an unconnected channel, a full auxiliary load, 120 minutes.
-    void enter_mixed_setup() {
-        frminterface& w = window();
-        w.cmbaddress->setCurrentIndex(13);
-        type(w.txtlabel, "\"Plant\" room, east");
-        choose(1, ChannelFunction::Zone);
-        type(w.txtzone_current[1], "2.5");
-        choose(2, ChannelFunction::Zone);
-        type(w.txtzone_current[2], "1.0");
-        type(w.txtsector_current[3], "400");
-        choose(4, ChannelFunction::NotConnected);
-        type(w.txtaux_current, "250");
-        w.cmbalarm_time_interface->setCurrentIndex(3);
-    }
-
     // Sectors of 100 and 200 mA, 50 mA auxiliary, 60 minutes, no address.
     void enter_sector_setup() {
         frminterface& w = window();
@@ -55,21 +38,19 @@ protected:
         window().mnuload->trigger();
     }
 
-    std::vector<std::string> report(const std::string& name) {
+    Texts report(const std::string& name) {
         std::string path = folder.file(name);
         platform.choose_next(path);
         window().mnureport->trigger();
         return lines_of(path);
     }
 
-    std::vector<std::string> shown_setup() {
-        return interface_configuration_lines(window().interface_setup());
-    }
+    Texts shown_setup() { return interface_configuration_lines(window().interface_setup()); }
 };
 
 TEST_F(InterfaceFilesTest, SavedSetupLoadsBackThroughTheWindow) {
     enter_mixed_setup();
-    const std::vector<std::string> entered = shown_setup();
+    const Texts entered = shown_setup();
     const QString standby = window().lblstandby->text();
     const std::string path = save("mixed.cfg");
     EXPECT_EQ(lines_of(path), entered);
@@ -82,23 +63,15 @@ TEST_F(InterfaceFilesTest, SavedSetupLoadsBackThroughTheWindow) {
     EXPECT_EQ(window().frmstandby->toolTip(), "Includes 120 minutes of sounder activation");
     EXPECT_EQ(window().SSTab1->currentIndex(), 0);
 
-    ASSERT_EQ(platform.choosers.size(), 2u);
-    EXPECT_EQ(platform.choosers[0].mode, FileMode::Save);
-    EXPECT_EQ(platform.choosers[0].title, "Save Interface Configuration");
-    EXPECT_EQ(platform.choosers[1].mode, FileMode::Open);
-    EXPECT_EQ(platform.choosers[1].title, "Load Interface Configuration");
-    for (const RecordedChooser& chooser : platform.choosers) {
-        EXPECT_EQ(chooser.filter, "Interface configuration files (*.cfg)|*.cfg");
-        EXPECT_EQ(chooser.initial_folder, "");
-    }
+    const std::string filter = "Interface configuration files (*.cfg)|*.cfg";
+    EXPECT_EQ(platform.choosers, (Choosers{{FileMode::Save, "Save Interface Configuration", filter, ""},
+                                           {FileMode::Open, "Load Interface Configuration", filter, ""}}));
 }
 
-TEST_F(InterfaceFilesTest, DefaultFileAndTheOverwriteQuestion) {
+TEST_F(InterfaceFilesTest, SaveAsksBeforeReplacingAndNamesAFileItCannotWrite) {
     const std::string path = save("default.cfg");
-    std::vector<std::string> lines = lines_of(path);
-    ASSERT_EQ(lines.size(), 25u);
-    EXPECT_EQ(lines[1], " 1 ");
-    EXPECT_EQ(lines[24], " 0 ");
+    const Texts lines = lines_of(path);
+    EXPECT_EQ(lines, interface_configuration_lines(InterfaceSetup{}));
     EXPECT_TRUE(platform.messages.empty());
 
     type(window().txtlabel, "changed");
@@ -107,37 +80,30 @@ TEST_F(InterfaceFilesTest, DefaultFileAndTheOverwriteQuestion) {
     EXPECT_EQ(lines_of(path), lines);
     save("default.cfg");
     EXPECT_EQ(lines_of(path)[2], "changed");
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].prompt, "Are you sure you want to overwrite this file?");
-    EXPECT_EQ(platform.messages[0].caption, "File Exists");
-    EXPECT_EQ(platform.messages[0].style, MessageStyle::YesNoQuestion);
-}
+    EXPECT_EQ(platform.messages, Messages(2, {"Are you sure you want to overwrite this file?", "File Exists",
+                                              MessageStyle::YesNoQuestion}));
 
-TEST_F(InterfaceFilesTest, WriteFailureNamesTheFile) {
-    const std::string path = folder.file("missing/interface.cfg");
-    platform.choose_next(path);
-    window().mnusave->trigger();
+    platform.clear_messages();
+    const std::string unwritable = save("missing/interface.cfg");
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].prompt.find(path), std::string::npos);
+    EXPECT_NE(platform.messages[0].prompt.find(unwritable), std::string::npos);
     EXPECT_EQ(platform.messages[0].style, MessageStyle::OkExclamation);
 }
 
 TEST_F(InterfaceFilesTest, FilesThatAreRefusedOrCutKeepWhatCameBefore) {
     enter_mixed_setup();
-    const std::vector<std::string> entered = shown_setup();
+    const Texts entered = shown_setup();
     const std::string path = save("mixed.cfg");
 
     load(folder.write("system.cfg", "System Configuration\r\nSite\r\n"));
     EXPECT_EQ(shown_setup(), entered);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].prompt, "Not a valid interface configuration");
-    EXPECT_EQ(platform.messages[0].caption, "Incorrect File Type");
+    EXPECT_EQ(platform.captions(), Texts{"Incorrect File Type"});
 
     // Cut after channel 2's option lines: address, label and channel 1 come from the file; channel
     // 2 has just been set to a zone, which empties its currents; the rest stays as it was.
     window().mnunew->trigger();
     type(window().txtsector_current[3], "75");
-    std::vector<std::string> lines = lines_of(path);
+    Texts lines = lines_of(path);
     lines.resize(11);
     ASSERT_FALSE(write_text_lines(folder.file("cut.cfg"), lines));
     platform.clear_messages();
@@ -152,7 +118,7 @@ TEST_F(InterfaceFilesTest, FilesThatAreRefusedOrCutKeepWhatCameBefore) {
 }
 
 TEST_F(InterfaceFilesTest, EntryChecksRunOnLoading) {
-    std::vector<std::string> lines = lines_of(save("default.cfg"));
+    Texts lines = lines_of(save("default.cfg"));
     lines[6] = "600";   // sector 1
     lines[11] = "300";  // sector 2
     lines[16] = "250";  // sector 3 takes the total above 500 mA
@@ -160,11 +126,9 @@ TEST_F(InterfaceFilesTest, EntryChecksRunOnLoading) {
     ASSERT_FALSE(write_text_lines(folder.file("edited.cfg"), lines));
     load(folder.file("edited.cfg"));
     frminterface& w = window();
-    EXPECT_EQ(text_of(w.txtsector_current[1]), "");
-    EXPECT_EQ(text_of(w.txtsector_current[2]), "300");
-    EXPECT_EQ(text_of(w.txtsector_current[3]), "");
-    EXPECT_EQ(text_of(w.txtaux_current), "120");
-    EXPECT_EQ(text_of(w.lblinterface_a), "0.440A");
+    EXPECT_EQ(texts(w.txtsector_current[1], w.txtsector_current[2], w.txtsector_current[3], w.txtaux_current,
+                    w.lblinterface_a),
+              (Texts{"", "300", "", "120", "0.440A"}));
 }
 
 TEST_F(InterfaceFilesTest, ReportsLineByLine) {
@@ -174,22 +138,9 @@ TEST_F(InterfaceFilesTest, ReportsLineByLine) {
     window().mnunew->trigger();
     enter_mixed_setup();
     expect_golden(report("zones.txt"), "interface/window_zones.txt");
-    for (const RecordedChooser& chooser : platform.choosers) {
-        EXPECT_EQ(chooser.title, "Generate Interface Report");
-        EXPECT_EQ(chooser.filter, "Report text files (*.txt)|*.txt");
-    }
+    EXPECT_EQ(platform.choosers, Choosers(2, {FileMode::Save, "Generate Interface Report",
+                                              "Report text files (*.txt)|*.txt", ""}));
     EXPECT_TRUE(platform.opened.empty());
-}
-
-TEST_F(InterfaceFilesTest, ReportAddressLine) {
-    const std::pair<int, const char*> cases[] = {
-        {1, "Interface address:   0"}, {13, "Interface address:   12"}, {0, "Interface address:  -1"}};
-    for (auto [position, expected] : cases) {
-        window().cmbaddress->setCurrentIndex(position);
-        std::vector<std::string> lines = report("address" + std::to_string(position) + ".txt");
-        ASSERT_GE(lines.size(), 8u);
-        EXPECT_EQ(lines[7], expected);
-    }
 }
 
 TEST_F(InterfaceFilesTest, OpenReportOpensOnlyAnExistingFile) {
@@ -198,7 +149,7 @@ TEST_F(InterfaceFilesTest, OpenReportOpensOnlyAnExistingFile) {
         if (!path.empty()) platform.choose_next(path);
         window().mnuopenreport->trigger();
     }
-    EXPECT_EQ(platform.opened, std::vector<std::string>{existing});
+    EXPECT_EQ(platform.opened, Texts{existing});
     EXPECT_EQ(platform.choosers.back().title, "Open Report");
     EXPECT_EQ(platform.choosers.back().mode, FileMode::Open);
 }

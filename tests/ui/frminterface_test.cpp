@@ -1,17 +1,13 @@
+// The interface window: its default setup, entry checks, channel options, results, workspace
+// switching and ending the program.
 #include <QAction>
-#include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QTabWidget>
 #include <QTimer>
 #include <functional>
 
+#include "files/interface_config.h"
 #include "interface_window_fixture.h"
-#include "ui/misc/frmabout.h"
-#include "ui/system/frmmain.h"
 
 namespace standwise::test {
 namespace {
@@ -19,64 +15,49 @@ namespace {
 // Whether the action, run inside the application's event loop, ends it. The application's own loop
 // is used because it clears the end request when it returns, so later tests can run loops again.
 bool ends_program(const std::function<void()>& action) {
-    QTimer start, watchdog;
-    start.setSingleShot(true);
+    QTimer::singleShot(0, action);
+    QTimer watchdog;
     watchdog.setSingleShot(true);
-    QObject::connect(&start, &QTimer::timeout, action);
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    start.start(0);
     watchdog.start(500);
     return QCoreApplication::exec() == 0;
 }
 
+// Whether the sector caption, field and unit, then the zone caption, field and unit are enabled.
+std::vector<bool> enabled(frminterface& w, int n) {
+    return {w.lblsector[n]->isEnabled(), w.txtsector_current[n]->isEnabled(), w.lblma_sector[n]->isEnabled(),
+            w.lblzone[n]->isEnabled(),   w.txtzone_current[n]->isEnabled(),   w.lblma_zone[n]->isEnabled()};
+}
+const std::vector<bool> kSectorFields{true, true, true, false, false, false};
+
+// Address 0, no label, sectors on every channel, no currents, 30 minutes: the unit alone draws
+// 0.02 A in both states, for half an hour: (2.1 x 0.8 - 0.5 x 0.02) / 0.02 h.
 void expect_default_setup(frminterface& w) {
+    EXPECT_EQ(interface_configuration_lines(w.interface_setup()),
+              interface_configuration_lines(InterfaceSetup{}));
+    EXPECT_EQ(texts(w.cmbaddress, w.cmbalarm_time_interface, w.lblaux_supply, w.lblamphours, w.lblinterface_q,
+                    w.lblinterface_a, w.lblstandby),
+              (Texts{"0", "30", "", "with 2.1Ah", "0.020A", "0.020A", "83:30"}));
     EXPECT_EQ(w.cmbaddress->count(), 202);
-    EXPECT_EQ(w.cmbaddress->currentIndex(), 1);
-    EXPECT_EQ(w.cmbaddress->currentText(), "0");
     EXPECT_EQ(w.cmbaddress->itemText(0), "");
     EXPECT_EQ(w.cmbaddress->itemText(201), "200");
-    EXPECT_EQ(text_of(w.txtlabel), "");
-    for (int n = 1; n <= 4; ++n) {
-        EXPECT_TRUE(w.optsector[n]->isChecked()) << n;
-        EXPECT_TRUE(w.txtsector_current[n]->isEnabled()) << n;
-        EXPECT_FALSE(w.txtzone_current[n]->isEnabled()) << n;
-        EXPECT_FALSE(w.lblzone[n]->isEnabled()) << n;
-        EXPECT_EQ(text_of(w.txtsector_current[n]) + text_of(w.txtzone_current[n]), "") << n;
-    }
-    EXPECT_EQ(text_of(w.txtaux_current), "");
     EXPECT_EQ(w.cmbalarm_time_interface->count(), 4);
-    EXPECT_EQ(w.cmbalarm_time_interface->currentText(), "30");
-    EXPECT_EQ(text_of(w.lblaux_supply), "");
-    EXPECT_EQ(text_of(w.lblamphours), "with 2.1Ah");
-    // The unit alone, 0.02 A in both states, for half an hour: (2.1 x 0.8 - 0.5 x 0.02) / 0.02 h.
-    EXPECT_EQ(text_of(w.lblinterface_q), "0.020A");
-    EXPECT_EQ(text_of(w.lblinterface_a), "0.020A");
-    EXPECT_EQ(text_of(w.lblstandby), "83:30");
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_EQ(enabled(w, n), kSectorFields) << n;
 }
 
 TEST_F(InterfaceWindowTest, OpensWithTheDefaultSetupAndNewConfigurationRestoresIt) {
     frminterface& w = window();
-    EXPECT_EQ(w.windowTitle(), "Standwise - Interface");
     expect_default_setup(w);
 
-    w.cmbaddress->setCurrentIndex(13);
-    type(w.txtlabel, "Plant room");
-    choose(1, ChannelFunction::Zone);
-    type(w.txtzone_current[1], "1");
-    type(w.txtsector_current[2], "100");
-    choose(3, ChannelFunction::NotConnected);
-    type(w.txtaux_current, "100");
-    w.cmbalarm_time_interface->setCurrentIndex(2);
-
+    enter_mixed_setup();
     platform.answer_next(Answer::No);
     w.mnunew->trigger();
-    EXPECT_EQ(text_of(w.txtlabel), "Plant room");
+    EXPECT_EQ(text(w.txtlabel), "\"Plant\" room, east");
     w.mnunew->trigger();
     expect_default_setup(w);
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[1].prompt, "This will clear the current configuration\r\nAre you sure?");
-    EXPECT_EQ(platform.messages[1].caption, "Clear Interface Configuration");
-    EXPECT_EQ(platform.messages[1].style, MessageStyle::YesNoQuestion);
+    EXPECT_EQ(platform.messages, Messages(2, {"This will clear the current configuration\r\nAre you sure?",
+                                              "Clear Interface Configuration", MessageStyle::YesNoQuestion}));
 }
 
 TEST_F(InterfaceWindowTest, CurrentEntriesOutsideTheirLimitsAreEmptied) {
@@ -96,7 +77,7 @@ TEST_F(InterfaceWindowTest, CurrentEntriesOutsideTheirLimitsAreEmptied) {
     };
     for (const Case& c : cases) {
         type(c.field, c.text);
-        EXPECT_EQ(text_of(c.field), c.kept ? c.text : "") << c.text;
+        EXPECT_EQ(text(c.field), c.kept ? c.text : "") << c.text;
         c.field->clear();
     }
     EXPECT_TRUE(platform.messages.empty());
@@ -106,47 +87,34 @@ TEST_F(InterfaceWindowTest, SectorThatTakesTheTotalAbove500mAIsEmptied) {
     frminterface& w = window();
     type(w.txtsector_current[1], "300");
     type(w.txtsector_current[2], "250");
-    EXPECT_EQ(text_of(w.txtsector_current[1]), "300");
-    EXPECT_EQ(text_of(w.txtsector_current[2]), "");
-    EXPECT_EQ(text_of(w.lblinterface_a), "0.320A");
+    EXPECT_EQ(texts(w.txtsector_current[1], w.txtsector_current[2], w.lblinterface_a),
+              (Texts{"300", "", "0.320A"}));
 
     for (int n = 1; n <= 4; ++n)
         type(w.txtsector_current[n], n == 4 ? "200" : "100");
-    EXPECT_EQ(text_of(w.txtsector_current[4]), "200");  // exactly 500 mA stays
+    EXPECT_EQ(text(w.txtsector_current[4]), "200");  // exactly 500 mA stays
     type(w.txtsector_current[4], "201");
-    EXPECT_EQ(text_of(w.txtsector_current[4]), "");
-    EXPECT_EQ(text_of(w.lblinterface_a), "0.320A");
+    EXPECT_EQ(texts(w.txtsector_current[4], w.lblinterface_a), (Texts{"", "0.320A"}));
 }
 
 TEST_F(InterfaceWindowTest, ChannelOptionsEmptyAndEnableTheRightFields) {
     frminterface& w = window();
     type(w.txtsector_current[2], "100");
     choose(2, ChannelFunction::Zone);
-    EXPECT_EQ(text_of(w.txtsector_current[2]), "");
-    EXPECT_FALSE(w.txtsector_current[2]->isEnabled());
-    EXPECT_FALSE(w.lblsector[2]->isEnabled());
-    EXPECT_TRUE(w.txtzone_current[2]->isEnabled());
-    EXPECT_TRUE(w.lblma_zone[2]->isEnabled());
+    EXPECT_EQ(enabled(w, 2), (std::vector<bool>{false, false, false, true, true, true}));
+    EXPECT_EQ(text(w.txtsector_current[2]), "");
     type(w.txtzone_current[2], "2");
-    EXPECT_EQ(text_of(w.lblinterface_q), "0.022A");
+    EXPECT_EQ(text(w.lblinterface_q), "0.022A");
 
     choose(2, ChannelFunction::Sector);
-    EXPECT_EQ(text_of(w.txtzone_current[2]), "");
-    EXPECT_FALSE(w.txtzone_current[2]->isEnabled());
-    EXPECT_TRUE(w.txtsector_current[2]->isEnabled());
-    EXPECT_TRUE(w.lblma_sector[2]->isEnabled());
-    EXPECT_EQ(text_of(w.lblinterface_q), "0.020A");
+    EXPECT_EQ(enabled(w, 2), kSectorFields);
+    EXPECT_EQ(texts(w.txtzone_current[2], w.lblinterface_q), (Texts{"", "0.020A"}));
 
     type(w.txtsector_current[2], "100");
     choose(2, ChannelFunction::NotConnected);
-    for (QWidget* control :
-         {static_cast<QWidget*>(w.txtsector_current[2]), static_cast<QWidget*>(w.lblzone[2]),
-          static_cast<QWidget*>(w.txtzone_current[2]), static_cast<QWidget*>(w.lblsector[2])})
-        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
-    EXPECT_EQ(text_of(w.txtsector_current[2]), "");
-    EXPECT_EQ(text_of(w.lblinterface_a), "0.020A");
-    // The other channels are left alone.
-    EXPECT_TRUE(w.txtsector_current[1]->isEnabled());
+    EXPECT_EQ(enabled(w, 2), std::vector<bool>(6, false));
+    EXPECT_EQ(texts(w.txtsector_current[2], w.lblinterface_a), (Texts{"", "0.020A"}));
+    EXPECT_EQ(enabled(w, 1), kSectorFields);  // left alone
 }
 
 TEST_F(InterfaceWindowTest, AlarmTimeSetsTheFrameTooltips) {
@@ -159,34 +127,18 @@ TEST_F(InterfaceWindowTest, AlarmTimeSetsTheFrameTooltips) {
 
 TEST_F(InterfaceWindowTest, ResultsFollowEveryChange) {
     frminterface& w = window();
-    // Two zones of 1 mA: one is in fire at 25 mA, the other stays at its quiescent current.
-    choose(1, ChannelFunction::Zone);
-    choose(2, ChannelFunction::Zone);
-    choose(3, ChannelFunction::NotConnected);
-    choose(4, ChannelFunction::NotConnected);
-    type(w.txtzone_current[1], "1");
-    type(w.txtzone_current[2], "1");
-    EXPECT_EQ(text_of(w.lblinterface_q), "0.022A");
-    EXPECT_EQ(text_of(w.lblinterface_a), "0.046A");
-
     // Sectors draw only in alarm; the auxiliary supply in both states. Quiescent 0.07 A, alarm
     // 0.37 A for an hour: (1.68 - 0.37) / 0.07 = 18.71 h; (0.37 + 24 x 0.07) / 0.8 = 2.5625 Ah.
-    choose(1, ChannelFunction::Sector);
-    choose(2, ChannelFunction::Sector);
     type(w.txtsector_current[1], "100");
     type(w.txtsector_current[2], "200");
     type(w.txtaux_current, "50");
     w.cmbalarm_time_interface->setCurrentIndex(1);
-    EXPECT_EQ(text_of(w.lblaux_supply), "0.050A");
-    EXPECT_EQ(text_of(w.lblinterface_q), "0.070A");
-    EXPECT_EQ(text_of(w.lblinterface_a), "0.370A");
-    EXPECT_EQ(text_of(w.lblstandby), "18:42");
-    EXPECT_EQ(text_of(w.lbl24hr_standby), "02.56Ah");
-    EXPECT_EQ(text_of(w.lbl72hr_standby), "06.76Ah");
+    EXPECT_EQ(texts(w.lblaux_supply, w.lblinterface_q, w.lblinterface_a, w.lblstandby, w.lbl24hr_standby,
+                    w.lbl72hr_standby),
+              (Texts{"0.050A", "0.070A", "0.370A", "18:42", "02.56Ah", "06.76Ah"}));
 
     w.txtaux_current->clear();
-    EXPECT_EQ(text_of(w.lblaux_supply), "0.000A");
-    EXPECT_EQ(text_of(w.lblinterface_q), "0.020A");
+    EXPECT_EQ(texts(w.lblaux_supply, w.lblinterface_q), (Texts{"0.000A", "0.020A"}));
 }
 
 TEST_F(InterfaceWindowTest, SwitchesBetweenTheWorkspaces) {
@@ -207,7 +159,7 @@ TEST_F(InterfaceWindowTest, SwitchesBetweenTheWorkspaces) {
 
     main.mnuswitch_to_interface->trigger();
     EXPECT_EQ(w.SSTab1->currentIndex(), 0);
-    EXPECT_EQ(text_of(w.txtlabel), "Gate house");
+    EXPECT_EQ(text(w.txtlabel), "Gate house");
 }
 
 TEST_F(InterfaceWindowTest, ExitAsksAndTheCloseBoxEndsAtOnce) {
@@ -217,12 +169,9 @@ TEST_F(InterfaceWindowTest, ExitAsksAndTheCloseBoxEndsAtOnce) {
     platform.answer_next(Answer::Cancel);
     EXPECT_FALSE(ends_program([&w] { w.mnuexit->trigger(); }));
     EXPECT_TRUE(ctx.main().isVisible());
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].prompt,
-              "Are you sure you want to exit?\rUnsaved information will be lost");
-    EXPECT_EQ(platform.messages[0].caption, "Exit Program");
-    EXPECT_EQ(platform.messages[0].style, MessageStyle::OkCancelExclamation);
-
+    EXPECT_EQ(platform.messages,
+              (Messages{{"Are you sure you want to exit?\rUnsaved information will be lost", "Exit Program",
+                         MessageStyle::OkCancelExclamation}}));
     EXPECT_TRUE(ends_program([&w] { w.mnuexit->trigger(); }));
     EXPECT_FALSE(ctx.main().isVisible());
 
@@ -231,49 +180,6 @@ TEST_F(InterfaceWindowTest, ExitAsksAndTheCloseBoxEndsAtOnce) {
     type(w.txtlabel, "not saved");
     EXPECT_TRUE(ends_program([&w] { w.close(); }));
     EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(InterfaceWindowTest, AboutBoxAndReleaseNotes) {
-    frminterface& w = window();
-    w.show();
-    w.mnuabout->trigger();
-    EXPECT_EQ(platform.pauses, std::vector<float>{3});
-    EXPECT_FALSE(ctx.about().isVisible());
-    EXPECT_TRUE(w.isVisible());
-
-    w.mnuviewrelease->trigger();
-    EXPECT_EQ(platform.opened, std::vector<std::string>{data_path(platform, "readme.txt")});
-}
-
-// The "Interface" and "Standby" tabs side by side, for the documentation, when
-// STANDWISE_SCREENSHOTS names a folder.
-TEST_F(InterfaceWindowTest, Screenshot) {
-    const QString folder = qEnvironmentVariable("STANDWISE_SCREENSHOTS");
-    if (folder.isEmpty()) GTEST_SKIP() << "STANDWISE_SCREENSHOTS is not set";
-    frminterface& w = window();
-    w.cmbaddress->setCurrentIndex(13);
-    type(w.txtlabel, "Plant room, east");
-    choose(1, ChannelFunction::Zone);
-    type(w.txtzone_current[1], "2.5");
-    type(w.txtsector_current[2], "150");
-    choose(4, ChannelFunction::NotConnected);
-    type(w.txtaux_current, "40");
-    w.move(0, 0);
-    w.show();
-    QPixmap tabs[2];
-    for (int i : {0, 1}) {
-        w.SSTab1->setCurrentIndex(i == 0 ? 0 : 4);
-        QApplication::processEvents();
-        tabs[i] = w.grab();
-    }
-    QPixmap both(tabs[0].width() + tabs[1].width() + 12, std::max(tabs[0].height(), tabs[1].height()));
-    both.fill(Qt::white);
-    QPainter painter(&both);
-    painter.drawPixmap(0, 0, tabs[0]);
-    painter.drawPixmap(tabs[0].width() + 12, 0, tabs[1]);
-    painter.end();
-    QDir().mkpath(folder);
-    EXPECT_TRUE(both.save(QDir(folder).filePath(QStringLiteral("interface-window.png"))));
 }
 
 }  // namespace

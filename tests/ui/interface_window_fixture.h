@@ -1,27 +1,13 @@
 // The interface window on a scripted platform, with the reference tables filled as at start-up.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <string>
 
 #include "model/reference_tables.h"
-#include "support/scripted_platform.h"
-#include "ui/app_context.h"
+#include "system_window_fixture.h"
 #include "ui/interface/frminterface.h"
 
 namespace standwise::test {
-
-inline std::string text_of(const QLineEdit* field) {
-    return field->text().toStdString();
-}
-inline std::string text_of(const QLabel* label) {
-    return label->text().toStdString();
-}
 
 class InterfaceWindowTest : public ::testing::Test {
 protected:
@@ -35,10 +21,25 @@ protected:
     /// Sets a channel's function by clicking its option.
     void choose(int channel, ChannelFunction function) {
         frminterface& w = window();
-        QRadioButton* option = function == ChannelFunction::Zone     ? w.optzone[channel]
-                               : function == ChannelFunction::Sector ? w.optsector[channel]
-                                                                     : w.optnc[channel];
-        option->click();
+        (function == ChannelFunction::Zone     ? w.optzone[channel]
+         : function == ChannelFunction::Sector ? w.optsector[channel]
+                                               : w.optnc[channel])
+            ->click();
+    }
+
+    /// Enters the sample setup that the file tests save (see mixed_interface_setup).
+    void enter_mixed_setup() {
+        frminterface& w = window();
+        w.cmbaddress->setCurrentIndex(13);
+        type(w.txtlabel, "\"Plant\" room, east");
+        choose(1, ChannelFunction::Zone);
+        type(w.txtzone_current[1], "2.5");
+        choose(2, ChannelFunction::Zone);
+        type(w.txtzone_current[2], "1.0");
+        type(w.txtsector_current[3], "400");
+        choose(4, ChannelFunction::NotConnected);
+        type(w.txtaux_current, "250");
+        w.cmbalarm_time_interface->setCurrentIndex(3);
     }
 
     TempFolder folder;

@@ -1,14 +1,18 @@
-// Pictures of every system window for the documentation, and the start-up time, taken only when
+// Pictures of every window for the documentation, and the start-up time, taken only when
 // STANDWISE_SCREENSHOTS names a folder (run under a real display, e.g. Xvfb at 1024x768).
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <cstdio>
 
 #include "system_window_fixture.h"
+#include "ui/interface/frminterface.h"
 #include "ui/misc/frmabout.h"
 #include "ui/misc/frmdevice_help.h"
 #include "ui/misc/frmpicture.h"
@@ -24,7 +28,7 @@ void save(QWidget& window, const QString& folder, const QString& name) {
     window.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
-TEST(Screenshots, EverySystemWindow) {
+TEST(Screenshots, EveryWindow) {
     const QString folder = qEnvironmentVariable("STANDWISE_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "STANDWISE_SCREENSHOTS is not set";
     QDir().mkpath(folder);
@@ -68,6 +72,48 @@ TEST(Screenshots, EverySystemWindow) {
     save(ctx.picture(), folder, QStringLiteral("card-picture"));
     ctx.device_help().fill(ctx.model, 33);
     save(ctx.device_help(), folder, QStringLiteral("device-help"));
+    ctx.device_help().hide();
+
+    // An MX240 window with channels of every kind on two units.
+    main.cmdview_Click(2);
+    ctx.loopx().cmdMX240->click();
+    frmMXunits& units = ctx.unit_window(UnitModel::MX240);
+    units.cmbInterfaces->setCurrentIndex(2);
+    for (auto [unit, adds] :
+         {std::pair{"Interface 1", std::vector{&frmMXunits::cmdAddInput_Click, &frmMXunits::cmdLED_Click,
+                                               &frmMXunits::cmdAddZone_Click}},
+          std::pair{"Interface 2",
+                    std::vector{&frmMXunits::cmdAddInput_Click, &frmMXunits::cmdAddRelay_Click}}}) {
+        units.TreeView1->setCurrentItem(units.node(QString::fromUtf8(unit)));
+        for (auto add : adds)
+            (units.*add)();
+    }
+    save(units, folder, QStringLiteral("mx240-window"));
+    units.cmdExit_Click();
+    ctx.loopx().cmdExit_Click();
+
+    // The interface window's "Interface" and "Standby" tabs side by side.
+    frminterface& iface = ctx.interface_window();
+    iface.cmbaddress->setCurrentIndex(13);
+    iface.txtlabel->setText(QStringLiteral("Plant room, east"));
+    iface.optzone[1]->click();
+    iface.txtzone_current[1]->setText(QStringLiteral("2.5"));
+    iface.txtsector_current[2]->setText(QStringLiteral("150"));
+    iface.optnc[4]->click();
+    iface.txtaux_current->setText(QStringLiteral("40"));
+    QPixmap tabs[2];
+    for (int i : {0, 1}) {
+        iface.SSTab1->setCurrentIndex(i == 0 ? 0 : 4);
+        save(iface, folder, QStringLiteral("interface-tab%1").arg(i));
+        tabs[i] = iface.grab();
+    }
+    QPixmap both(tabs[0].width() + tabs[1].width() + 12, std::max(tabs[0].height(), tabs[1].height()));
+    both.fill(Qt::white);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, tabs[0]);
+    painter.drawPixmap(tabs[0].width() + 12, 0, tabs[1]);
+    painter.end();
+    both.save(QDir(folder).filePath(QStringLiteral("interface-window.png")));
     EXPECT_TRUE(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("main-window.png"))));
 }
 

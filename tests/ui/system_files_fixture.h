@@ -2,23 +2,16 @@
 // takes to describe a panel: system and PSU options, cards, counts and interface units.
 #pragma once
 
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <initializer_list>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "files/text_file.h"
+#include "support/golden.h"
 #include "system_window_fixture.h"
-#include "ui/interface/frmmxunits.h"
 
 namespace standwise::test {
-
-inline std::vector<std::string> lines_of(const std::string& path) {
-    return read_text_lines(path).value_or(std::vector<std::string>{});
-}
 
 class SystemFilesTest : public SystemWindowTest {
 protected:
@@ -37,17 +30,12 @@ protected:
     /// Puts units of one model on a loop through its window, the first unit with one extra channel.
     void enter_units(int loop, UnitModel unit_model, int count) {
         main().cmdview_Click(loop);
-        frmloopx& loop_w = loop_window();
-        (unit_model == UnitModel::MX210   ? loop_w.cmdMX210
-         : unit_model == UnitModel::MX220 ? loop_w.cmdMX220
-                                          : loop_w.cmdMX240)
-            ->click();
-        frmMXunits& w = ctx->unit_window(unit_model);
+        frmMXunits& w = open_units(unit_model);
         w.cmbInterfaces->setCurrentIndex(count);
         w.TreeView1->setCurrentItem(w.node(QStringLiteral("Interface 1")));
         w.cmdAddInput_Click();
         w.cmdExit->click();
-        loop_w.cmdExit->click();
+        loop_window().cmdExit->click();
     }
 
     /// An R220 on the 84Ah dual charger with loop cards of both kinds in slots 1, 3 and 5 around an
@@ -55,12 +43,9 @@ protected:
     void enter_rich_panel() {
         choose_system(1);
         choose_psu(3);
-        for (auto [slot, card] : {std::pair{2, kPthIo},
-                                  {3, kSmtLoop},
-                                  {4, kSmtCopperNetwork},
-                                  {5, kSmtLoop},
-                                  {13, kFlashBackplane},
-                                  {14, kSmtIo}})
+        const std::pair<int, int> cards[] = {{2, kPthIo},   {3, kSmtLoop},         {4, kSmtCopperNetwork},
+                                             {5, kSmtLoop}, {13, kFlashBackplane}, {14, kSmtIo}};
+        for (auto [slot, card] : cards)
             fit(slot, card);
         enter_counts(1, {{1, 20}, {2, 5}, {21, 12}});
         enter_counts(3, {{1, 120}, {27, 4}});
@@ -94,8 +79,8 @@ protected:
     }
 
     /// Everything the windows show that a file or a report carries.
-    std::vector<std::string> shown() {
-        std::vector<std::string> lines = main().configuration_lines();
+    Texts shown() {
+        Texts lines = main().configuration_lines();
         for (std::string& line : main().full_report_lines())
             lines.push_back(std::move(line));
         return lines;

@@ -7,12 +7,15 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "support/scripted_platform.h"
 #include "ui/app_context.h"
+#include "ui/interface/frmmxunits.h"
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmmain.h"
 #include "ui/system/frmnewfront.h"
@@ -28,6 +31,12 @@ inline std::string text(const QLineEdit* field) {
 }
 inline std::string text(const QComboBox* list) {
     return list->currentText().toStdString();
+}
+using Texts = std::vector<std::string>;
+/// The texts of several controls at once, for one comparison.
+template <typename... Widget>
+Texts texts(const Widget*... widgets) {
+    return {text(widgets)...};
 }
 
 class SystemWindowTest : public ::testing::Test {
@@ -51,11 +60,14 @@ protected:
         loop_window().cmb_viewdata[device_type]->setEditText(count);
     }
 
-    /// The first device type whose loop maximum is at least `at_least`.
-    int device_type_with_max(int at_least) {
-        for (int t = kFirstDevice; t <= kLastDevice; ++t)
-            if (model().device_loop_max[t] >= at_least) return t;
-        return 0;
+    /// Opens a model's unit window from the open loop window with its Change button.
+    frmMXunits& open_units(UnitModel unit_model) {
+        frmloopx& loop = loop_window();
+        (unit_model == UnitModel::MX210   ? loop.cmdMX210
+         : unit_model == UnitModel::MX220 ? loop.cmdMX220
+                                          : loop.cmdMX240)
+            ->click();
+        return ctx->unit_window(unit_model);
     }
 
     ScriptedPlatform platform;
