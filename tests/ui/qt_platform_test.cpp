@@ -1,6 +1,9 @@
 // The Qt platform's translations of the program's message and filter forms.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
+
 #include "platform/qt_platform.h"
 
 namespace standwise::test {
@@ -24,7 +27,8 @@ TEST(QtPlatformTest, MessageLineBreaksAndChooserFilters) {
 
 TEST(QtPlatformTest, ProgramFolderIsTheExecutablesFolder) {
     QtPlatform platform;
-    EXPECT_FALSE(platform.program_folder().empty());
+    EXPECT_EQ(platform.program_folder(),
+              QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString());
 #ifndef Q_OS_WIN
     EXPECT_EQ(platform.windows_folder(), "");
 #endif
