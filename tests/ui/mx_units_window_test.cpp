@@ -47,6 +47,7 @@ TEST_F(UnitWindowTest, OpeningFromTheLoopWindowShowsTheLoop) {
 
     frmMXunits& mx210 = open_units(UnitModel::MX210);
     EXPECT_EQ(mx210.windowTitle(), "Loop 2 Configuration - MX210 Single Channel I/P Interfaces");
+    EXPECT_EQ(mx210.cmdRemove->text(), "Remove Input / Zone");  // the models' captions differ
     EXPECT_EQ(add_enabled(mx210), std::vector<bool>(4, false));
     EXPECT_EQ(mx210.findChild<QPushButton*>("cmdLED"), nullptr);
 }
@@ -188,6 +189,17 @@ TEST_F(UnitWindowTest, ARefusedCountGoesBackToThePreviousOne) {
     EXPECT_EQ(model().mx240_units[kLoop].unit_count, 2);
     EXPECT_EQ(model().loop_device_count[kLoop][77], 2);
     EXPECT_EQ(loop_window().cmb_viewdata[77]->currentText(), "2");
+}
+
+// Units beyond 9 have two-digit numbers in their node texts.
+TEST(UnitWindowNodes, KindAndNumberComeFromTheText) {
+    EXPECT_EQ(node_kind("Interface 12"), NodeKind::Unit);
+    EXPECT_EQ(node_number("Interface 12"), 12);
+    EXPECT_EQ(node_kind("Visible LED 4"), NodeKind::Led);
+    EXPECT_EQ(node_number("Visible LED 4"), 4);
+    EXPECT_EQ(node_kind("Output Relay"), NodeKind::Relay);
+    EXPECT_EQ(node_kind("MX240 Interfaces"), NodeKind::None);
+    EXPECT_EQ(channel_key(12, NodeKind::Zone, 1), "Interface 12 Detection Zone 1");
 }
 
 }  // namespace
