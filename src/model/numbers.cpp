@@ -1,5 +1,6 @@
 #include "model/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -7,20 +8,62 @@
 namespace standwise {
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+// Beyond 15 significant digits a figure is no longer one the display forms can write exactly.
+constexpr double kLargestFigure = 1e15;
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads the number that starts at `pos` (after any leading blanks) into a compact form that
 // from_chars understands. With `inner_blanks`, blanks between the pieces of the number are skipped.
 struct Scanned {
     std::optional<double> value;
     std::size_t end = 0;
+    bool not_finite = false;  // an infinity or NaN word, or digits too large for a double
 };
+
+bool starts_with_word(std::string_view text, std::string_view word) {
+    if (text.size() < word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if ((text[i] | 0x20) != word[i]) return false;
+    return true;
+}
+
+// Whether a number that from_chars found out of range is too large rather than too small: the
+// power of ten of its first significant digit is positive.
+bool beyond_largest(std::string_view compact) {
+    if (!compact.empty() && compact[0] == '-') compact.remove_prefix(1);
+    const std::size_t e = compact.find('e');
+    const std::string_view mantissa = compact.substr(0, e);
+    long long exponent = 0;
+    bool negative_exponent = false;
+    if (e != std::string_view::npos) {
+        std::size_t k = e + 1;
+        if (k < compact.size() && (compact[k] == '+' || compact[k] == '-'))
+            negative_exponent = compact[k++] == '-';
+        for (; k < compact.size(); ++k)
+            exponent = std::min(exponent * 10 + (compact[k] - '0'), 1000000000LL);
+    }
+    if (negative_exponent) exponent = -exponent;
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    long long position = static_cast<long long>(point) - 1;  // power of ten of the digit at index 0
+    for (char c : mantissa) {
+        if (c == '.') continue;
+        if (c != '0') return position + exponent > 0;
+        --position;
+    }
+    return false;
+}
 
 Scanned scan_number(std::string_view text, bool inner_blanks) {
     std::size_t i = 0;
     auto skip = [&](bool allowed) {
-        while (allowed && i < text.size() && is_blank(text[i])) ++i;
+        while (allowed && i < text.size() && is_blank(text[i]))
+            ++i;
     };
     skip(true);
     std::string compact;
@@ -29,6 +72,8 @@ Scanned scan_number(std::string_view text, bool inner_blanks) {
         ++i;
         skip(true);
     }
+    if (starts_with_word(text.substr(i), "inf") || starts_with_word(text.substr(i), "nan"))
+        return {std::nullopt, i, true};
     bool any_digit = false;
     auto take_digits = [&] {
         for (;;) {
@@ -90,6 +135,7 @@ Scanned scan_number(std::string_view text, bool inner_blanks) {
     }
     double value = 0;
     auto [ptr, ec] = std::from_chars(compact.data(), compact.data() + compact.size(), value);
+    if (ec == std::errc::result_out_of_range) return {std::nullopt, i, beyond_largest(compact)};
     if (ec != std::errc() || ptr != compact.data() + compact.size() || !std::isfinite(value)) return {};
     return {value, i};
 }
@@ -103,19 +149,21 @@ struct Decimal15 {
 
 Decimal15 to_decimal15(double value) {
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                std::chars_format::scientific, 14);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
     std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     Decimal15 d;
     d.negative = std::signbit(value) && value != 0;
     std::size_t e = text.find('e');
     for (char c : text.substr(0, e))
         if (is_digit(c)) d.digits += c;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), d.exponent);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    d.exponent);
     return d;
 }
 
 std::string general15(double value) {
+    if (!std::isfinite(value)) return {};
     if (value == 0) value = 0;  // no "-0"
     char buffer[64];
     // Whole numbers of up to 15 digits (counts, loop numbers) are written as they are, much faster.
@@ -164,13 +212,25 @@ std::optional<double> parse_number(std::string_view text) {
     return s.value;
 }
 
-bool is_number(std::string_view text) { return parse_number(text).has_value(); }
+bool is_number(std::string_view text) {
+    return parse_number(text).has_value();
+}
 
-double text_value(std::string_view text) { return scan_number(text, false).value.value_or(0.0); }
+double text_value(std::string_view text) {
+    return scan_number(text, false).value.value_or(0.0);
+}
 
-double device_line_value(std::string_view text) { return scan_number(text, true).value.value_or(0.0); }
+double device_line_value(std::string_view text) {
+    return scan_number(text, true).value.value_or(0.0);
+}
 
-double round_half_even(double value) { return std::nearbyint(value); }
+bool device_line_finite(std::string_view text) {
+    return !scan_number(text, true).not_finite;
+}
+
+double round_half_even(double value) {
+    return std::nearbyint(value);
+}
 
 std::optional<std::int16_t> to_count(double value) {
     double r = round_half_even(value);
@@ -180,15 +240,19 @@ std::optional<std::int16_t> to_count(double value) {
 
 std::string str_number(double value) {
     std::string text = general15(value);
+    if (text.empty()) return text;
     bool negative = text[0] == '-';
     std::string body = negative ? text.substr(1) : text;
     if (body.size() > 1 && body[0] == '0' && body[1] == '.') body.erase(0, 1);
     return (negative ? "-" : " ") + body;
 }
 
-std::string plain_number(double value) { return general15(value); }
+std::string plain_number(double value) {
+    return general15(value);
+}
 
 std::string format_fixed(double value, std::string_view pattern) {
+    if (!(std::fabs(value) < kLargestFigure)) return {};
     std::size_t point = pattern.find('.');
     int int_digits = static_cast<int>(point == std::string_view::npos ? pattern.size() : point);
     int decimals = point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
@@ -233,6 +297,7 @@ std::string format_fixed(double value, std::string_view pattern) {
 }
 
 std::string hours_minutes(double hours) {
+    if (!(hours >= 0 && hours < kLargestFigure)) return "0:00";
     double whole = std::floor(hours);
     long long minutes = static_cast<long long>(std::floor((hours - whole) * 60));
     return std::to_string(static_cast<long long>(whole)) + ":" + (minutes < 10 ? "0" : "") +

@@ -24,6 +24,11 @@ double text_value(std::string_view text);
 /// skipped as well, so "1 000" reads as 1000.
 double device_line_value(std::string_view text);
 
+/// Whether a device-file line reads as a finite number: false when it starts (after blanks and a
+/// sign) with an infinity or NaN word ("inf", "NaN") or with digits too large for a double, such
+/// as 1e999. A line that starts with no number reads as 0, which is finite.
+bool device_line_finite(std::string_view text);
+
 /// Rounds to the nearest whole number, exact halves to the even neighbour (2.5 gives 2, 3.5 gives 4).
 double round_half_even(double value);
 
@@ -32,6 +37,7 @@ std::optional<std::int16_t> to_count(double value);
 
 /// The plain number form with a sign position: " 27", " .5", "-.5", " 0"; at most 15 significant
 /// digits and no trailing zeros. Also the form of numbers built into messages and titles (" 3").
+/// Empty for a value that is not finite, as is plain_number.
 std::string str_number(double value);
 
 /// The plain number form without blanks: "27", "0.5", "-0.5", "0"; at most 15 significant digits.
@@ -39,11 +45,13 @@ std::string plain_number(double value);
 
 /// Formats a value with a display pattern of zeros and at most one point: "000.00", "0000.0",
 /// "0.000", "00.00", "0.0000". Rounds half away from zero, as on paper, applied to the value as
-/// written with 15 significant digits, so 2.675 with "0.00" gives "2.68".
+/// written with 15 significant digits, so 2.675 with "0.00" gives "2.68". Empty for a value that is
+/// not finite or reaches 1e15, which no display form can hold.
 std::string format_fixed(double value, std::string_view pattern);
 
 /// Hours and minutes of a non-negative number of hours: whole hours, ":", minutes rounded down
-/// with two digits ("37:22", "5:07").
+/// with two digits ("37:22", "5:07"). "0:00", as for no standby time at all, when the hours are
+/// negative, not finite or 1e15 and more.
 std::string hours_minutes(double hours);
 
 }  // namespace standwise

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace standwise {
 namespace {
 
@@ -68,6 +71,29 @@ TEST(Numbers, HoursAndMinutes) {
                                                     {5.25, "5:15"},    {83.5, "83:30"},   {0, "0:00"}};
     for (auto [hours, text] : cases)
         EXPECT_EQ(hours_minutes(hours), text) << hours;
+}
+
+// No double, however absurd, reaches past a buffer or an out-of-range cast: figures that no form can
+// hold come out as the texts used for impossible results.
+TEST(Numbers, ValuesBeyondAnyFigure) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double value : {inf, -inf, std::nan(""), 1e308, -1e308, 1e15}) {
+        EXPECT_EQ(format_fixed(value, "000.00"), "") << value;
+        EXPECT_EQ(hours_minutes(value), "0:00") << value;
+    }
+    EXPECT_EQ(hours_minutes(-1e30), "0:00");
+    EXPECT_EQ(format_fixed(999999999999999, "0"), "999999999999999");
+    for (double value : {inf, -inf, std::nan("")}) {
+        EXPECT_EQ(str_number(value), "") << value;
+        EXPECT_EQ(plain_number(value), "") << value;
+    }
+    EXPECT_EQ(plain_number(1e308), "1E+308");
+
+    const std::pair<const char*, bool> device_lines[] = {
+        {"250", true},     {"none", true}, {"1e308", true},     {"1e-999", true},    {"1e999", false},
+        {" - inf", false}, {"NaN", false}, {"Infinity", false}, {"-1 0e99 9", false}};
+    for (auto [text, finite] : device_lines)
+        EXPECT_EQ(device_line_finite(text), finite) << text;
 }
 
 }  // namespace
