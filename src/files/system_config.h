@@ -69,6 +69,20 @@ enum class ConfigReadStatus {
     Stopped,  // a field could not be read: what came before it stays applied
 };
 
+/// Loading a configuration file from a path: whether the file could be read, and if so how
+/// reading it into the windows ended.
+struct ConfigLoad {
+    ReadOutcome file = ReadOutcome::Read;
+    std::string file_problem;  // why the file was not read (see unread_reason)
+    ConfigReadStatus status = ConfigReadStatus::Complete;
+    bool file_read() const { return file == ReadOutcome::Read; }
+};
+
+/// A file that was not read at all: how loading it ends without applying anything.
+inline ConfigLoad unread_configuration(const TextLines& file) {
+    return {file.outcome, unread_reason(file, "configuration"), ConfigReadStatus::NotAConfiguration};
+}
+
 /// Reads a configuration into the model and the target. A file of the wrong type is refused with
 /// "Not a valid system configuration". Reading stops silently at the first field that cannot be
 /// read (missing line, no whole 16-bit number, a code outside its list, a negative count, more

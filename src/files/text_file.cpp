@@ -1,12 +1,6 @@
 #include "files/text_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <system_error>
+#include "platform/std_file_io.h"
 
 namespace standwise {
 namespace {
@@ -39,10 +33,10 @@ void append_utf8(std::string& out, unsigned code) {
 }
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
-constexpr unsigned kCp1252High[32] = {
-    0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+constexpr unsigned kCp1252High[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
 
 }  // namespace
 
@@ -75,50 +69,32 @@ std::vector<std::string> split_lines(const std::string& text) {
     return lines;
 }
 
+TextLines read_text_file(const std::string& path) {
+    FileBytes file = read_input_file(path);
+    TextLines result;
+    result.outcome = file.outcome;
+    result.reason = std::move(file.reason);
+    if (result.read()) result.lines = split_lines(decode_text(file.bytes));
+    return result;
+}
+
 std::optional<std::vector<std::string>> read_text_lines(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return split_lines(decode_text(bytes));
+    TextLines read = read_text_file(path);
+    if (!read.read()) return std::nullopt;
+    return std::move(read.lines);
 }
 
 bool file_readable(const std::string& path) {
-    std::error_code ec;
-    if (path.empty() || std::filesystem::is_directory(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    return static_cast<bool>(in);
+    return is_readable_file(path);
 }
 
 std::optional<std::string> write_text_lines(const std::string& path, const std::vector<std::string>& lines) {
-    namespace fs = std::filesystem;
-    fs::path target(path);
-    std::random_device random;
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(random() % 1000000);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return std::string(std::strerror(errno));
-        for (const std::string& line : lines) out << line << "\r\n";
-        out.flush();
-        if (!out) {
-            std::string reason = std::strerror(errno);
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return reason;
-        }
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
     }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return ec.message();
-    }
-    return std::nullopt;
+    return write_file_atomically(path, bytes);
 }
 
 std::string write_failure_message(const std::string& path, const std::string& reason) {

@@ -4,7 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "platform/platform.h"
 
 namespace standwise {
 
@@ -15,15 +18,18 @@ std::string decode_text(const std::string& bytes);
 /// Splits decoded text into lines without their breaks; a final break does not add an empty line.
 std::vector<std::string> split_lines(const std::string& text);
 
-/// The lines of a text file, or nothing when it cannot be opened.
+/// The lines of an input text file: only a regular file of at most 4 MiB is read.
+TextLines read_text_file(const std::string& path);
+
+/// The lines of a text file, or nothing when it is not read (see read_text_file).
 std::optional<std::vector<std::string>> read_text_lines(const std::string& path);
 
-/// Whether the file exists and can be opened for reading.
+/// Whether the path is a regular file that can be opened for reading.
 bool file_readable(const std::string& path);
 
-/// Writes the lines, each ending in CR LF, to a temporary file beside `path` and moves it into
-/// place only when complete, so a failure never damages an existing file. Returns an error text
-/// naming the reason, or nothing on success.
+/// Writes the lines, each ending in CR LF, as one step (see write_file_atomically): a failure
+/// never damages an existing file, a link is followed and the file keeps its permissions.
+/// Returns an error text naming the reason, or nothing on success.
 std::optional<std::string> write_text_lines(const std::string& path, const std::vector<std::string>& lines);
 
 /// The message shown when a file cannot be written.

@@ -1,8 +1,10 @@
 #include "model/device_library.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <optional>
+#include <variant>
 
 #include "model/numbers.h"
 
@@ -31,6 +33,11 @@ int expected_lines(FileKind kind) {
     return 14;
 }
 
+// The largest current a device file may give: an ordinary device in microamperes, an interface
+// unit's constants in amperes. Anything above is a typing slip, not a device.
+constexpr double kMaxDeviceMicroamps = 1000000;
+constexpr double kMaxInterfaceAmps = 1;
+
 // Reads the numbered lines of one file and keeps the first fault found.
 class LineReader {
 public:
@@ -40,13 +47,33 @@ public:
     double number(int line) const { return device_line_value(text(line)); }
     std::int16_t integer(int line) {
         std::optional<std::int16_t> value = to_count(number(line));
-        if (!value && fault_.empty())
-            fault_ = "line " + std::to_string(line) + " holds a whole number outside -32768 to 32767";
+        if (!value) fail(line, "holds a whole number outside -32768 to 32767");
         return value.value_or(0);
+    }
+    /// A count that cannot be negative: a loop maximum, a pseudo count, a number in fire.
+    std::int16_t count(int line) {
+        std::int16_t value = integer(line);
+        if (value < 0) fail(line, "holds a negative count");
+        return value;
+    }
+    /// A current, which must be a finite number from 0 to `maximum` in the file's unit.
+    double current(int line, double maximum, const char* unit) {
+        if (!device_line_finite(text(line))) {
+            fail(line, "holds a current that is not a finite number");
+            return 0;
+        }
+        const double value = number(line);
+        if (!(value >= 0 && value <= maximum))
+            fail(line, "holds a current outside 0 to " + plain_number(maximum) + " " + unit);
+        return value;
     }
     std::string fault() const { return fault_; }
 
 private:
+    void fail(int line, const std::string& what) {
+        if (fault_.empty()) fault_ = "line " + std::to_string(line) + " " + what;
+    }
+
     const std::vector<std::string>& lines_;
     std::string fault_;
 };
@@ -65,11 +92,12 @@ std::int16_t capped_units(std::int16_t maximum) {
     return std::min<std::int16_t>(maximum, kMaxUnitsPerLoop);
 }
 
-// Reads one file; every check runs before the first value is stored, so a faulty file changes nothing.
-std::string read_file(SystemModel& model, FileKind kind, const std::vector<std::string>& lines) {
+// Reads one file; every check runs before the first value is stored, so a faulty file changes
+// nothing. The device type it defined, or the reason it was skipped.
+std::variant<int, std::string> read_file(SystemModel& model, FileKind kind,
+                                         const std::vector<std::string>& lines) {
     int needed = expected_lines(kind);
-    if (static_cast<int>(lines.size()) < needed)
-        return "it ends before line " + std::to_string(needed);
+    if (static_cast<int>(lines.size()) < needed) return "it ends before line " + std::to_string(needed);
     LineReader reader(lines);
     std::string reason;
     std::optional<int> type = device_type(reader, reason);
@@ -79,9 +107,11 @@ std::string read_file(SystemModel& model, FileKind kind, const std::vector<std::
     const std::string& tooltip = reader.text(4);
 
     if (kind == FileKind::Ordinary) {
-        std::int16_t loop_max = reader.integer(5);
-        std::int16_t pseudo = reader.integer(6);
-        std::int16_t max_in_fire = reader.integer(8);
+        const std::int16_t loop_max = reader.count(5);
+        const std::int16_t pseudo = reader.count(6);
+        const std::int16_t max_in_fire = reader.count(8);
+        const double quiescent = reader.current(9, kMaxDeviceMicroamps, "µA") / 1000000;
+        const double alarm = reader.current(10, kMaxDeviceMicroamps, "µA") / 1000000;
         if (!reader.fault().empty()) return reader.fault();
         model.device_name[t] = name;
         model.device_tooltip[t] = tooltip;
@@ -89,27 +119,30 @@ std::string read_file(SystemModel& model, FileKind kind, const std::vector<std::
         model.device_pseudo_count[t] = pseudo;
         model.device_max_in_fire[t] = max_in_fire;
         DeviceCurrents& currents = model.device_currents[t];
-        currents.quiescent_current = reader.number(9) / 1000000;
-        currents.alarm_current = reader.number(10) / 1000000;
+        currents.quiescent_current = quiescent;
+        currents.alarm_current = alarm;
         if (currents.alarm_current != 0) {
             currents.quiescent_units =
                 currents.quiescent_current == 0 ? 0 : 1 / (0.0004 / currents.quiescent_current);
             currents.alarm_units = 1 / (0.0004 / currents.alarm_current);
         }
-        return {};
+        return t;
     }
 
     // Interface files: amperes as written; the maximum per loop is held to the 50 units a loop
     // record has room for.
     std::int16_t loop_max = capped_units(reader.integer(6));
+    std::array<double, 15> amps{};  // by line; line 6 is the maximum, read above
+    for (int line = 5; line <= needed; ++line)
+        if (line != 6) amps[static_cast<std::size_t>(line)] = reader.current(line, kMaxInterfaceAmps, "A");
     if (!reader.fault().empty()) return reader.fault();
     InterfaceConstants& c = model.interface_constants;
     auto common = [&](double& unit, double& zone_q, double& zone_a, double& input_q, double& input_a) {
-        unit = reader.number(5);
-        zone_q = reader.number(7);
-        zone_a = reader.number(8);
-        input_q = reader.number(9);
-        input_a = reader.number(10);
+        unit = amps[5];
+        zone_q = amps[7];
+        zone_a = amps[8];
+        input_q = amps[9];
+        input_a = amps[10];
     };
     if (kind == FileKind::MX210) {
         common(c.mx210_unit_current, c.mx210_zone_quiescent, c.mx210_zone_alarm, c.mx210_input_quiescent,
@@ -119,27 +152,28 @@ std::string read_file(SystemModel& model, FileKind kind, const std::vector<std::
         common(c.mx220_unit_current, c.mx220_zone_quiescent, c.mx220_zone_alarm, c.mx220_input_quiescent,
                c.mx220_input_alarm);
         c.mx220_max_per_loop = std::min<double>(reader.number(6), kMaxUnitsPerLoop);
-        c.mx220_output_quiescent = reader.number(11);
-        c.mx220_output_alarm = reader.number(12);
+        c.mx220_output_quiescent = amps[11];
+        c.mx220_output_alarm = amps[12];
     } else {
         common(c.mx240_unit_current, c.mx240_zone_quiescent, c.mx240_zone_alarm, c.mx240_input_quiescent,
                c.mx240_input_alarm);
         c.mx240_max_per_loop = loop_max;
-        c.mx240_relay_quiescent = reader.number(11);
-        c.mx240_relay_alarm = reader.number(12);
-        c.mx240_led_quiescent = reader.number(13);
-        c.mx240_led_alarm = reader.number(14);
+        c.mx240_relay_quiescent = amps[11];
+        c.mx240_relay_alarm = amps[12];
+        c.mx240_led_quiescent = amps[13];
+        c.mx240_led_alarm = amps[14];
     }
     model.device_name[t] = name;
     model.device_tooltip[t] = tooltip;
     model.device_loop_max[t] = loop_max;
-    return {};
+    return t;
 }
 
-FileKind kind_of(const std::string& upper_path) {
-    if (upper_path.find("Q7-MX210") != std::string::npos) return FileKind::MX210;
-    if (upper_path.find("Q7-MX220") != std::string::npos) return FileKind::MX220;
-    if (upper_path.find("Q7-MX240") != std::string::npos) return FileKind::MX240;
+// The markers are looked for in the file's own name only, never in the folders above it.
+FileKind kind_of(const std::string& upper_name) {
+    if (upper_name.find("Q7-MX210") != std::string::npos) return FileKind::MX210;
+    if (upper_name.find("Q7-MX220") != std::string::npos) return FileKind::MX220;
+    if (upper_name.find("Q7-MX240") != std::string::npos) return FileKind::MX240;
     return FileKind::Ordinary;
 }
 
@@ -153,31 +187,55 @@ DeviceLibraryReport load_device_library(SystemModel& model, Platform& platform) 
         report.folder_unreadable = true;
         return report;
     }
+    std::array<std::vector<std::string>, kDeviceTypes> defined_by;
     for (const FolderEntry& entry : *entries) {
-        std::string upper_path = upper(entry.path);
-        if (upper_path.find(".TXT") == std::string::npos) continue;
-        std::optional<std::vector<std::string>> lines = platform.read_lines(entry.path);
-        if (!lines) {
-            report.skipped.push_back({entry.path, "it cannot be read"});
+        const std::string upper_name = upper(entry.name);
+        if (upper_name.find(".TXT") == std::string::npos) continue;
+        TextLines file = platform.read_lines(entry.path);
+        if (!file.read()) {
+            report.skipped.push_back({entry.path, unread_reason(file, "device file")});
             continue;
         }
-        std::string reason = read_file(model, kind_of(upper_path), *lines);
-        if (!reason.empty()) report.skipped.push_back({entry.path, reason});
+        std::variant<int, std::string> read = read_file(model, kind_of(upper_name), file.lines);
+        if (const std::string* reason = std::get_if<std::string>(&read))
+            report.skipped.push_back({entry.path, *reason});
+        else
+            defined_by[static_cast<std::size_t>(std::get<int>(read))].push_back(entry.name);
     }
+    for (int t = kFirstDevice; t <= kLastDevice; ++t)
+        if (defined_by[t].size() > 1) report.defined_twice.push_back({t, defined_by[t]});
     return report;
 }
 
 void report_device_library(const DeviceLibraryReport& report, Platform& platform) {
     if (report.folder_unreadable) {
-        platform.ask_user("The device library folder could not be read:" + std::string(kCrLf) + report.folder +
-                              kCrLf + "No device types are available.",
+        platform.ask_user("The device library folder could not be read:" + std::string(kCrLf) +
+                              report.folder + kCrLf + "No device types are available.",
                           "Device Library", MessageStyle::OkExclamation);
     }
+    std::vector<std::string> sections;
     if (!report.skipped.empty()) {
         std::string text = "These device files were skipped:";
-        for (const SkippedDeviceFile& file : report.skipped) text += kCrLf + file.path + " - " + file.reason + ".";
-        platform.ask_user(text, "Device Library", MessageStyle::OkExclamation);
+        for (const SkippedDeviceFile& file : report.skipped)
+            text += kCrLf + file.path + " - " + file.reason + ".";
+        sections.push_back(text);
     }
+    if (!report.defined_twice.empty()) {
+        std::string text =
+            "These device types are defined by more than one file; the file read last is used:";
+        for (const DeviceTypeFiles& type : report.defined_twice) {
+            text += kCrLf + std::string("Device type ") + std::to_string(type.device_type) + ":";
+            for (std::size_t i = 0; i < type.files.size(); ++i)
+                text += (i == 0 ? " " : ", ") + type.files[i];
+            text += " - using " + type.files.back() + ".";
+        }
+        sections.push_back(text);
+    }
+    if (sections.empty()) return;
+    std::string text = sections.front();
+    for (std::size_t i = 1; i < sections.size(); ++i)
+        text += std::string(kCrLf) + kCrLf + sections[i];
+    platform.ask_user(text, "Device Library", MessageStyle::OkExclamation);
 }
 
 }  // namespace standwise

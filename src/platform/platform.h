@@ -26,6 +26,22 @@ struct FolderEntry {
     std::string path;  // full path
 };
 
+/// How reading an input file ended.
+enum class ReadOutcome {
+    Read,
+    CannotOpen,  // missing, no permission, or a read error
+    NotAFile,    // a folder, a pipe or a device
+    TooLarge,    // over kMaxInputFileBytes
+};
+
+/// The lines of a text file read as input, or why it was not read.
+struct TextLines {
+    ReadOutcome outcome = ReadOutcome::CannotOpen;
+    std::vector<std::string> lines;
+    std::string reason;  // the system's words when it could not be opened: "No such file or directory"
+    bool read() const { return outcome == ReadOutcome::Read; }
+};
+
 struct DateTime {
     int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
 };
@@ -62,8 +78,8 @@ public:
     virtual std::optional<std::vector<FolderEntry>> list_folder(const std::string& path) = 0;
 
     /// The lines of a text file without their line breaks, as UTF-8 (older Windows-1252 files are
-    /// converted); empty when the file cannot be read.
-    virtual std::optional<std::vector<std::string>> read_lines(const std::string& path) = 0;
+    /// converted). Only a regular file of at most 4 MiB is read; anything else says why not.
+    virtual TextLines read_lines(const std::string& path) = 0;
 
     /// Waits the given number of seconds, keeping the windows responsive.
     virtual void pause(float seconds) = 0;
@@ -74,6 +90,11 @@ public:
     /// The current local date and time.
     virtual DateTime now() = 0;
 };
+
+/// Why a file was not read, for a message: "it cannot be opened for reading (No such file or
+/// directory)", "it is not a regular file", "it is too large to be a configuration (over 4 MiB)".
+/// `what` names what the file should have been: "configuration", "device file".
+std::string unread_reason(const TextLines& read, const std::string& what);
 
 /// A data folder or file below the program folder, joined with the platform's separator.
 std::string data_path(Platform& platform, const std::string& name);

@@ -12,6 +12,20 @@ std::string data_path(Platform& platform, const std::string& name) {
     return (std::filesystem::path(platform.program_folder()) / name).string();
 }
 
+std::string unread_reason(const TextLines& read, const std::string& what) {
+    switch (read.outcome) {
+        case ReadOutcome::Read:
+            break;
+        case ReadOutcome::CannotOpen:
+            return "it cannot be opened for reading" + (read.reason.empty() ? "" : " (" + read.reason + ")");
+        case ReadOutcome::NotAFile:
+            return "it is not a regular file";
+        case ReadOutcome::TooLarge:
+            return "it is too large to be a " + what + " (over 4 MiB)";
+    }
+    return {};
+}
+
 StdPlatform::StdPlatform(std::string program_folder) : program_folder_(std::move(program_folder)) {}
 
 void StdPlatform::make_folder(const std::string& path) {
@@ -37,8 +51,8 @@ std::optional<std::vector<FolderEntry>> StdPlatform::list_folder(const std::stri
     return entries;
 }
 
-std::optional<std::vector<std::string>> StdPlatform::read_lines(const std::string& path) {
-    return read_text_lines(path);
+TextLines StdPlatform::read_lines(const std::string& path) {
+    return read_text_file(path);
 }
 
 }  // namespace standwise

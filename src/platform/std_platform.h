@@ -15,7 +15,7 @@ public:
     void make_folder(const std::string& path) override;
     std::string windows_folder() override { return {}; }
     std::optional<std::vector<FolderEntry>> list_folder(const std::string& path) override;
-    std::optional<std::vector<std::string>> read_lines(const std::string& path) override;
+    TextLines read_lines(const std::string& path) override;
 
 private:
     std::string program_folder_;

@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <variant>
 #include <vector>
 
 #include "files/system_config.h"
 #include "files/text_file.h"
 #include "platform/std_batch_platform.h"
 #include "ui/app_context.h"
+#include "ui/batch_targets.h"
 #include "ui/interface/frminterface.h"
 #include "ui/startup.h"
 #include "ui/system/frmmain.h"
@@ -26,23 +28,19 @@ std::optional<std::vector<std::string>> report_for(const std::string& config, Re
     AppContext ctx(platform);
     run_startup(ctx, StartupMode::Batch);
 
-    std::optional<ConfigReadStatus> status;
-    if (kind == ReportKind::Interface)
-        status = ctx.interface_window().load_configuration(config);
-    else
-        status = ctx.main().load_configuration(config);
-
-    if (!status) {
-        err << "standwise: " << config << ": the file cannot be opened for reading\n";
+    const ConfigLoad load = kind == ReportKind::Interface ? ctx.interface_window().load_configuration(config)
+                                                          : ctx.main().load_configuration(config);
+    if (!load.file_read()) {
+        err << "standwise: " << config << ": " << load.file_problem << "; no report written\n";
         return std::nullopt;
     }
-    if (*status == ConfigReadStatus::NotAConfiguration) {
+    if (load.status == ConfigReadStatus::NotAConfiguration) {
         err << "standwise: " << config << ": not a "
             << (kind == ReportKind::Interface ? "interface" : "system")
             << " configuration; no report written\n";
         return std::nullopt;
     }
-    if (*status == ConfigReadStatus::Stopped) {
+    if (load.status == ConfigReadStatus::Stopped) {
         // The menu would show what was read before the damaged field; a report handed to a client
         // must not silently leave part of a panel out.
         err << "standwise: " << config
@@ -72,30 +70,33 @@ bool write_report(const std::string& path, const std::vector<std::string>& lines
 
 int run_batch_reports(const CommandLine& line, const std::string& program_folder, std::ostream& out,
                       std::ostream& err) {
-    const bool into_folder = line.configs.size() > 1;
-    if (into_folder) {
+    std::variant<ReportPlan, std::string> planned =
+        plan_reports(line.configs, line.has_output, line.output, line.unique_names);
+    if (const std::string* problem = std::get_if<std::string>(&planned)) {
+        err << "standwise: " << *problem << "\n";
+        return kBatchUsageError;
+    }
+    const ReportPlan& plan = std::get<ReportPlan>(planned);
+    if (!plan.folder.empty()) {
         std::error_code ec;
-        fs::create_directories(line.output, ec);
-        if (ec || !fs::is_directory(line.output)) {
-            err << "standwise: " << line.output << ": the folder cannot be created"
+        fs::create_directories(plan.folder, ec);
+        if (ec || !fs::is_directory(plan.folder)) {
+            err << "standwise: " << plan.folder << ": the folder cannot be created"
                 << (ec ? ": " + ec.message() : std::string()) << "\n";
             return kBatchFileFailure;
         }
     }
     int status = kBatchSuccess;
-    for (const std::string& config : line.configs) {
-        std::optional<std::vector<std::string>> lines = report_for(config, line.kind, program_folder, err);
+    for (const ReportTarget& target : plan.targets) {
+        std::optional<std::vector<std::string>> lines =
+            report_for(target.config, line.kind, program_folder, err);
         if (!lines) {
             status = kBatchFileFailure;
             continue;
         }
         bool written = true;
-        if (into_folder) {
-            fs::path target = fs::path(line.output) / fs::path(config).stem();
-            target += ".txt";
-            written = write_report(target.string(), *lines, err);
-        } else if (line.has_output) {
-            written = write_report(line.output, *lines, err);
+        if (!target.output.empty()) {
+            written = write_report(target.output, *lines, err);
         } else {
             for (const std::string& text : *lines)
                 out << text << "\r\n";

@@ -57,6 +57,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
                 line.output = args[++i];
             }
             if (line.output.empty()) return usage_error("-o needs a file or folder");
+        } else if (arg == "--unique-names") {
+            line.unique_names = true;
         } else if (arg == "--") {
             line.configs.insert(line.configs.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                 args.end());
@@ -85,7 +87,7 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
 
 std::string usage_text() {
     return "Usage: standwise                      start the program\n"
-           "       standwise --report full|short|interface [-o OUTPUT] CONFIG...\n"
+           "       standwise --report full|short|interface [-o OUTPUT] [--unique-names] CONFIG...\n"
            "       standwise --help\n"
            "       standwise --version\n"
            "\n"
@@ -93,7 +95,10 @@ std::string usage_text() {
            "anything: full and short reports from system configurations, interface reports from\n"
            "interface configurations. The report goes to OUTPUT, or to standard output when -o is\n"
            "absent. With several CONFIGs, OUTPUT is a folder (created when missing) and each report\n"
-           "is named after its configuration with the extension .txt. Messages go to standard error.\n"
+           "is named after its configuration with the extension .txt; with --unique-names, after its\n"
+           "path below the configurations' common folder (a/site.cfg gives a_site.txt). Two reports\n"
+           "that would get the same name, or a report that would replace a configuration, are a usage\n"
+           "error and nothing is written. Messages go to standard error.\n"
            "Exit status: 0 all reports written, 1 a configuration could not be read or written,\n"
            "2 usage error.\n";
 }

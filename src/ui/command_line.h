@@ -14,6 +14,7 @@ struct CommandLine {
     Action action = Action::Windows;
     ReportKind kind = ReportKind::Full;
     bool has_output = false;
+    bool unique_names = false;  // reports in a folder named after their paths, not their names alone
     std::string output;
     std::vector<std::string> configs;
     std::string error;  // for UsageError

@@ -31,6 +31,13 @@ void save_to_chosen_file(Platform& platform, const SaveCommand& command,
         platform.ask_user(write_failure_message(path, *error), command.title, MessageStyle::OkExclamation);
 }
 
+void report_refused_file(Platform& platform, const std::string& caption, const std::string& path,
+                         const ConfigLoad& load) {
+    if (load.file == ReadOutcome::NotAFile || load.file == ReadOutcome::TooLarge)
+        platform.ask_user("The file " + path + " cannot be loaded: " + load.file_problem + ".", caption,
+                          MessageStyle::OkExclamation);
+}
+
 void open_chosen_report(Platform& platform, const std::string& initial_folder) {
     const std::string path = platform.choose_file(FileMode::Open, "Open Report",
                                                   "Report text files (*.txt)|*.txt", initial_folder);

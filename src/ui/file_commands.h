@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "files/system_config.h"
 #include "platform/platform.h"
 
 namespace standwise {
@@ -21,6 +22,11 @@ struct SaveCommand {
 /// that moment. A file that cannot be written is named in a message and any earlier copy stays.
 void save_to_chosen_file(Platform& platform, const SaveCommand& command,
                          const std::function<std::vector<std::string>()>& make_lines);
+
+/// After a menu's load: a file that is not a regular file, or is too large, is named in a message
+/// captioned `caption`; one that cannot be opened ends the command silently, as a cancelled chooser.
+void report_refused_file(Platform& platform, const std::string& caption, const std::string& path,
+                         const ConfigLoad& load);
 
 /// "Open Report": shows a chosen report in the editor; a cancelled chooser or a file that cannot be
 /// read ends it silently.

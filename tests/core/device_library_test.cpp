@@ -87,19 +87,27 @@ TEST_F(DeviceLibrary, LaterFileInNameOrderOverwritesEarlier) {
     put("a.txt", device("5", "First", "10", "300", "5000"));
     // An interface file on a type sets only the name, tooltip and maximum; the currents stay.
     put("c.txt", device("75", "Ordinary", "10", "400", "800"));
-    put("d Q7-MX210.txt", file_of({"t", "75", "Interface", "tip", "0.0002", "30", "1", "2", "3", "4"}));
-    EXPECT_TRUE(load().skipped.empty());
+    put("d Q7-MX210.txt", file_of({"t", "75", "Interface", "tip", "0.0002", "30", ".1", ".2", ".3", ".4"}));
+    DeviceLibraryReport report = load();
+    EXPECT_TRUE(report.skipped.empty());
     EXPECT_EQ(model.device_name[5], "Second");
     expect_device(model, 5, {20, 1, 3, 0.0001, 0.0002, 0.25, 0.5});
     EXPECT_EQ(model.device_name[75], "Interface");
     expect_device(model, 75, {30, 1, 3, 0.0004, 0.0008, 1, 2});
+
+    // No type is overwritten unsaid: each one defined twice is listed with its files, the last used.
+    ASSERT_EQ(report.defined_twice.size(), 2u);
+    EXPECT_EQ(report.defined_twice[0].device_type, 5);
+    EXPECT_EQ(report.defined_twice[0].files, (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(report.defined_twice[1].device_type, 75);
+    EXPECT_EQ(report.defined_twice[1].files, (std::vector<std::string>{"c.txt", "d Q7-MX210.txt"}));
 }
 
 TEST_F(DeviceLibrary, InterfaceFilesFillTheirConstantsInAmperes) {
     put("x Q7-MX210.txt", file_of({"t", "75", "MX210", "a", "0.00025", "32.5", ".1", ".2", ".3", ".4"}));
-    put("y Q7-MX220.txt", file_of({"t", "76", "MX220", "b", "1", "60", "2", "3", "4", "5", "6", "7"}));
+    put("y Q7-MX220.txt", file_of({"t", "76", "MX220", "b", "1", "60", ".2", ".3", ".4", ".5", ".6", ".7"}));
     put("z Q7-MX240.txt",
-        file_of({"t", "77", "MX240", "c", "1", "75", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        file_of({"t", "77", "MX240", "c", "1", "75", ".2", ".3", ".4", ".5", ".6", ".7", ".8", ".9"}));
     EXPECT_TRUE(load().skipped.empty());
     const InterfaceConstants& c = model.interface_constants;
     using Values = std::vector<double>;
@@ -110,31 +118,30 @@ TEST_F(DeviceLibrary, InterfaceFilesFillTheirConstantsInAmperes) {
     EXPECT_EQ((Values{c.mx220_unit_current, c.mx220_max_per_loop, c.mx220_zone_quiescent, c.mx220_zone_alarm,
                       c.mx220_input_quiescent, c.mx220_input_alarm, c.mx220_output_quiescent,
                       c.mx220_output_alarm}),
-              (Values{1, 50, 2, 3, 4, 5, 6, 7}));
+              (Values{1, 50, .2, .3, .4, .5, .6, .7}));
     EXPECT_EQ(
         (Values{c.mx240_unit_current, double(c.mx240_max_per_loop), c.mx240_zone_quiescent,
                 c.mx240_zone_alarm, c.mx240_input_quiescent, c.mx240_input_alarm, c.mx240_relay_quiescent,
                 c.mx240_relay_alarm, c.mx240_led_quiescent, c.mx240_led_alarm}),
-        (Values{1, 50, 2, 3, 4, 5, 6, 7, 8, 9}));
+        (Values{1, 50, .2, .3, .4, .5, .6, .7, .8, .9}));
     EXPECT_EQ(model.device_loop_max[75], 32);
     EXPECT_EQ(model.device_loop_max[76], 50);
     EXPECT_EQ(model.device_loop_max[77], 50);
     EXPECT_EQ(model.device_currents[77].alarm_current, 0);
 }
 
-TEST(DeviceLibraryFolder, MarkerInAFolderNameAppliesToEveryFile) {
+// Only the file's own name counts: a program folder below a folder named like an interface file
+// reads its ordinary files as ordinary, and a folder named ".txt" makes no file a device file.
+TEST(DeviceLibraryFolder, FolderNamesAboveAFileDoNotCount) {
     TempFolder folder;
-    ScriptedPlatform platform(folder.file("site Q7-MX220 copy"));
-    folder.write("site Q7-MX220 copy/devices/a.txt",
-                 file_of({"t", "76", "Read as MX220", "", "1", "10", "2", "3", "4", "5", "6", "7"}));
-    std::string ordinary = folder.write("site Q7-MX220 copy/devices/b.txt", device("3", "Ordinary"));
+    ScriptedPlatform platform(folder.file("Q7-MX220 x.txt"));
+    folder.write("Q7-MX220 x.txt/devices/b.txt", device("3", "Ordinary"));
+    folder.write("Q7-MX220 x.txt/devices/notes", device("4", "No extension"));
     SystemModel model;
-    DeviceLibraryReport report = load_device_library(model, platform);
-    EXPECT_EQ(model.interface_constants.mx220_output_alarm, 7);
-    ASSERT_EQ(report.skipped.size(), 1u);  // ten lines are too few for an MX220 file
-    EXPECT_EQ(report.skipped[0].path, ordinary);
-    EXPECT_EQ(report.skipped[0].reason, "it ends before line 12");
-    EXPECT_EQ(model.device_name[3], "");
+    EXPECT_TRUE(load_device_library(model, platform).skipped.empty());
+    EXPECT_EQ(model.device_name[3], "Ordinary");
+    EXPECT_EQ(model.device_name[4], "");
+    EXPECT_EQ(model.interface_constants.mx220_unit_current, 0);
 }
 
 TEST_F(DeviceLibrary, FaultyFileIsSkippedWholeAndNamed) {
@@ -143,6 +150,8 @@ TEST_F(DeviceLibrary, FaultyFileIsSkippedWholeAndNamed) {
     };
     const std::string type_reason = "its device type number (line 2) is outside 1 to 79";
     const std::string range_reason = " holds a whole number outside -32768 to 32767";
+    const std::string current_reason = " holds a current outside 0 to 1000000 µA";
+    const std::string not_finite = " holds a current that is not a finite number";
     const Case cases[] = {
         {"b.txt", file_of({"t", "5", "Short", "tip", "9", "1", "0", "3", "250"}), "it ends before line 10"},
         {"b.txt", device("0", "Zero"), type_reason},
@@ -156,6 +165,20 @@ TEST_F(DeviceLibrary, FaultyFileIsSkippedWholeAndNamed) {
          "line 6" + range_reason},
         {"b Q7-MX240.txt", file_of({"t", "5", "MX240", "", "1", "20", "2", "3", "4", "5", "6", "7", "8"}),
          "it ends before line 14"},
+        {"b.txt", device("5", "Negative max", "-1"), "line 5 holds a negative count"},
+        // Currents: finite, not negative, at most 1000000 uA for a device and 1 A for an interface.
+        {"b.txt", device("5", "Negative", "9", "-1"), "line 9" + current_reason},
+        {"b.txt", device("5", "Sign alone", "9", "250", "- 3e50"), "line 10" + current_reason},
+        {"b.txt", device("5", "Over", "9", "250", "1000001"), "line 10" + current_reason},
+        {"b.txt", device("5", "Huge", "9", "1e308"), "line 9" + current_reason},
+        {"b.txt", device("5", "Overflow", "9", "1e999"), "line 9" + not_finite},
+        {"b.txt", device("5", "Infinite", "9", "250", " -Inf"), "line 10" + not_finite},
+        {"b.txt", device("5", "Not a number", "9", "NaN"), "line 9" + not_finite},
+        {"b Q7-MX240.txt",
+         file_of({"t", "77", "MX240", "", "1e308", "20", "2", "3", "4", "5", "6", "7", "8", "9"}),
+         "line 5 holds a current outside 0 to 1 A"},
+        {"b Q7-MX220.txt", file_of({"t", "76", "MX220", "", ".001", "20", "0", "0", "0", "0", "0", "1.01"}),
+         "line 12 holds a current outside 0 to 1 A"},
     };
     put("a.txt", device("5", "Good", "9", "300", "5000"));
     for (const Case& c : cases) {
@@ -197,13 +220,16 @@ TEST_F(DeviceLibrary, FindingsAreShownInOneMessageEach) {
     std::string first = put("a.txt", device("0", "Zero"));
     std::string second = put("b.txt", file_of({"t", "5"}));
     put("c.txt", device("6", "Fine"));
+    put("c.txt~", device("6", "Backup"));
     report_device_library(load(), platform);
     EXPECT_EQ(platform.messages,
               (test::Messages{{"These device files were skipped:\r\n" + first +
                                    " - its device type number (line 2) is outside 1 to 79.\r\n" + second +
-                                   " - it ends before line 10.",
+                                   " - it ends before line 10.\r\n\r\n"
+                                   "These device types are defined by more than one file; the file read last "
+                                   "is used:\r\nDevice type 6: c.txt, c.txt~ - using c.txt~.",
                                "Device Library", MessageStyle::OkExclamation}}));
-    EXPECT_EQ(model.device_name[6], "Fine");
+    EXPECT_EQ(model.device_name[6], "Backup");
 }
 
 }  // namespace

@@ -31,9 +31,9 @@ TEST_F(ShippedLibrary, LoadsOneFilePerTypeInNameOrderWithoutFindings) {
     ASSERT_TRUE(entries);
     ASSERT_EQ(entries->size(), 79u);
     for (std::size_t i = 0; i < entries->size(); ++i) {
-        auto lines = platform.read_lines((*entries)[i].path);
-        ASSERT_TRUE(lines && lines->size() >= 2) << (*entries)[i].name;
-        EXPECT_EQ((*lines)[1], std::to_string(i + 1)) << (*entries)[i].name;
+        const TextLines file = platform.read_lines((*entries)[i].path);
+        ASSERT_TRUE(file.read() && file.lines.size() >= 2) << (*entries)[i].name;
+        EXPECT_EQ(file.lines[1], std::to_string(i + 1)) << (*entries)[i].name;
     }
 }
 

@@ -5,6 +5,10 @@
 #include <QStringList>
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "files/interface_config.h"
 #include "files/system_config.h"
 #include "files/text_file.h"
@@ -64,7 +68,7 @@ protected:
 
 TEST_F(BatchReportTest, FullAndShortReportsEqualTheMenusAfterTheSameLoad) {
     const std::string config = write_rich_configuration("rich.cfg");
-    ASSERT_EQ(main().load_configuration(config), ConfigReadStatus::Complete);
+    ASSERT_EQ(main().load_configuration(config).status, ConfigReadStatus::Complete);
     const std::string full = folder.file("menu-full.txt"), brief = folder.file("menu-short.txt");
     platform.choose_next(full);
     main().mnufull_Click();
@@ -87,7 +91,7 @@ TEST_F(BatchReportTest, InterfaceReportEqualsTheMenusAfterTheSameLoad) {
         write_lines("iface.cfg", interface_configuration_lines(mixed_interface_setup()));
 
     frminterface& window = ctx->interface_window();
-    ASSERT_EQ(window.load_configuration(config), ConfigReadStatus::Complete);
+    ASSERT_EQ(window.load_configuration(config).status, ConfigReadStatus::Complete);
     const std::string menu = folder.file("menu-iface.txt");
     platform.choose_next(menu);
     window.mnureport_Click();
@@ -124,7 +128,7 @@ TEST_F(BatchReportTest, FilesThatCannotBeUsedGiveStatusOneAndNoReport) {
                        QString::fromStdString(cut), QString::fromStdString(folder.file("missing.cfg"))});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Incorrect File Type: Not a valid system configuration"), std::string::npos);
-    EXPECT_NE(run.err.find("missing.cfg: the file cannot be opened for reading"), std::string::npos);
+    EXPECT_NE(run.err.find("missing.cfg: it cannot be opened for reading"), std::string::npos);
     EXPECT_NE(run.err.find("cut.cfg: the file ends early"), std::string::npos);
     namespace fs = std::filesystem;
     EXPECT_TRUE(fs::exists(fs::path(reports) / "good.txt"));
@@ -137,6 +141,53 @@ TEST_F(BatchReportTest, FilesThatCannotBeUsedGiveStatusOneAndNoReport) {
         {"--report", "full", "-o", QString::fromStdString(kept), QString::fromStdString(wrong)});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(lines_of(kept), Texts{"earlier report"});
+}
+
+// Nothing is written when two reports would share a name or a report would replace its input; inputs
+// that are no configuration file at all are refused without waiting on them.
+TEST_F(BatchReportTest, ReportsNeverReplaceEachOtherOrTheirInputs) {
+    namespace fs = std::filesystem;
+    fs::create_directories(folder.file("a"));
+    fs::create_directories(folder.file("b"));
+    const std::string a = write_rich_configuration("a/site.cfg");
+    const std::string b = write_rich_configuration("b/Site.cfg");
+    const QString reports = QString::fromStdString(folder.file("reports"));
+    ProcessRun run = run_standwise(
+        {"--report", "full", "-o", reports, QString::fromStdString(a), QString::fromStdString(b)});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "standwise: the reports of " + a + " and " + b +
+                           " would both be named Site.txt; --unique-names names them after their folders\n");
+    EXPECT_FALSE(fs::exists(folder.file("reports")));
+
+    run = run_standwise({"--report", "full", "--unique-names", "-o", reports, QString::fromStdString(a),
+                         QString::fromStdString(b)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::exists(folder.file("reports/a_site.txt")));
+    EXPECT_TRUE(fs::exists(folder.file("reports/b_Site.txt")));
+
+    const std::string before = bytes_of(a);
+    fs::create_symlink(a, folder.file("alias.cfg"));
+    for (const std::string& output : {a, folder.file("alias.cfg")}) {
+        run = run_standwise(
+            {"--report", "full", "-o", QString::fromStdString(output), QString::fromStdString(a)});
+        EXPECT_EQ(run.status, 2) << output;
+        EXPECT_NE(run.err.find("would replace the configuration " + a), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(bytes_of(a), before);
+
+#ifndef _WIN32
+    const std::string pipe = folder.file("pipe.cfg");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string large =
+        folder.write("large.cfg", "System Configuration\r\n" + std::string(5 << 20, ' '));
+    run = run_standwise(
+        {"--report", "full", "-o", reports, QString::fromStdString(pipe), QString::fromStdString(large)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(split_lines(run.err),
+              (Texts{"standwise: " + pipe + ": it is not a regular file; no report written",
+                     "standwise: " + large +
+                         ": it is too large to be a configuration (over 4 MiB); no report written"}));
+#endif
 }
 
 TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {

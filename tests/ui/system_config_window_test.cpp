@@ -115,10 +115,18 @@ TEST_F(SystemConfigWindowTest, RefusedOrMissingFileChangesNothing) {
     platform.clear_messages();
     platform.busy_calls.clear();
 
-    EXPECT_EQ(main().load_configuration(folder.file("lower.cfg")), ConfigReadStatus::NotAConfiguration);
-    EXPECT_EQ(main().load_configuration(folder.file("missing.cfg")), std::nullopt);
+    EXPECT_EQ(main().load_configuration(folder.file("lower.cfg")).status,
+              ConfigReadStatus::NotAConfiguration);
+    EXPECT_EQ(main().load_configuration(folder.file("missing.cfg")).file, ReadOutcome::CannotOpen);
     load(folder.file("missing.cfg"));
-    EXPECT_EQ(platform.captions(), Texts{"Incorrect File Type"});
+    // A file far too large for a configuration is named in a message, not read.
+    const std::string large = folder.write("large.cfg", std::string(5 << 20, '\n'));
+    load(large);
+    EXPECT_EQ(platform.messages.back(),
+              (RecordedMessage{"The file " + large +
+                                   " cannot be loaded: it is too large to be a configuration (over 4 MiB).",
+                               "Load System Configuration", MessageStyle::OkExclamation}));
+    EXPECT_EQ(platform.captions(), (Texts{"Incorrect File Type", "Load System Configuration"}));
     EXPECT_TRUE(platform.busy_calls.empty());
     EXPECT_EQ(shown(), before);
     EXPECT_EQ(main().SSTabentry->currentIndex(), 10);
@@ -138,7 +146,7 @@ TEST_F(SystemConfigWindowTest, FileCutAtEveryLineKeepsWhatWasReadAndShowsItsCard
         SCOPED_TRACE(kept);
         start_new();
         ASSERT_FALSE(write_text_lines(folder.file("cut.cfg"), Texts(full.begin(), full.begin() + kept)));
-        ASSERT_EQ(main().load_configuration(folder.file("cut.cfg")), ConfigReadStatus::Stopped);
+        ASSERT_EQ(main().load_configuration(folder.file("cut.cfg")).status, ConfigReadStatus::Stopped);
 
         EXPECT_EQ(platform.messages.size(), kept >= ends[3] ? 1u : 0u);  // loop 3 is overloaded
         expect_no_flag_left(setup());

@@ -46,7 +46,7 @@ public:
     std::vector<std::string> report_lines() const;
     /// Reads a configuration file into the window, as "Load Configuration" does once a file is
     /// chosen; nothing when the file cannot be opened for reading.
-    std::optional<standwise::ConfigReadStatus> load_configuration(const std::string& path);
+    standwise::ConfigLoad load_configuration(const std::string& path);
 
     /// Selects a list position as a user's choice would, running the list's handling.
     void select_address(int position);

@@ -72,17 +72,21 @@ void frminterface::mnureport_Click() {
                                    [this] { return report_lines(); });
 }
 
-std::optional<standwise::ConfigReadStatus> frminterface::load_configuration(const std::string& path) {
-    std::optional<std::vector<std::string>> lines = ctx_.platform.read_lines(path);
-    if (!lines) return std::nullopt;
+standwise::ConfigLoad frminterface::load_configuration(const std::string& path) {
+    const standwise::TextLines file = ctx_.platform.read_lines(path);
+    if (!file.read()) return standwise::unread_configuration(file);
     WindowTarget target(*this);
-    return standwise::read_interface_configuration(*lines, target, ctx_.platform);
+    return {standwise::ReadOutcome::Read,
+            {},
+            standwise::read_interface_configuration(file.lines, target, ctx_.platform)};
 }
 
 void frminterface::mnuload_Click() {
     const std::string path = ctx_.platform.choose_file(standwise::FileMode::Open,
                                                        "Load Interface Configuration", kConfigFilter, "");
-    if (!path.empty()) load_configuration(path);
+    if (!path.empty())
+        standwise::report_refused_file(ctx_.platform, "Load Interface Configuration", path,
+                                       load_configuration(path));
     SSTab1->setCurrentIndex(0);
 }
 

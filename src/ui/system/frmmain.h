@@ -48,7 +48,7 @@ public:
     std::vector<std::string> configuration_lines() const;
     /// Reads a configuration file into the windows, as "Load configuration" does once a file is
     /// chosen; nothing when the file cannot be opened for reading.
-    std::optional<standwise::ConfigReadStatus> load_configuration(const std::string& path);
+    standwise::ConfigLoad load_configuration(const std::string& path);
     /// The reports of the current state, from the figures the windows show, time-stamped now.
     std::vector<std::string> full_report_lines();
     std::vector<std::string> short_report_lines();

@@ -26,11 +26,13 @@ std::vector<std::string> frmmain::configuration_lines() const {
     return standwise::system_configuration_lines(ctx_.model, fields);
 }
 
-std::optional<standwise::ConfigReadStatus> frmmain::load_configuration(const std::string& path) {
-    std::optional<std::vector<std::string>> lines = ctx_.platform.read_lines(path);
-    if (!lines) return std::nullopt;
+standwise::ConfigLoad frmmain::load_configuration(const std::string& path) {
+    const standwise::TextLines file = ctx_.platform.read_lines(path);
+    if (!file.read()) return standwise::unread_configuration(file);
     standwise::SystemConfigLoader loader(ctx_);
-    return standwise::read_system_configuration(*lines, ctx_.model, loader, ctx_.platform);
+    return {standwise::ReadOutcome::Read,
+            {},
+            standwise::read_system_configuration(file.lines, ctx_.model, loader, ctx_.platform)};
 }
 
 // The reports repeat the figures exactly as the calculations left them in the labels.
@@ -76,7 +78,9 @@ void frmmain::mnuload_Click() {
     const std::string path =
         ctx_.platform.choose_file(standwise::FileMode::Open, "Load System Configuration", kConfigFilter,
                                   standwise::data_path(ctx_.platform, "configurations"));
-    if (!path.empty()) load_configuration(path);
+    if (!path.empty())
+        standwise::report_refused_file(ctx_.platform, "Load System Configuration", path,
+                                       load_configuration(path));
 }
 
 void frmmain::mnufull_Click() {

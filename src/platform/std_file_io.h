@@ -1,0 +1,36 @@
+// Reading and writing whole files safely: inputs are taken only from regular files of a sane size,
+// and a file is replaced only by a complete new copy that keeps the old one's place and permissions.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace standwise {
+
+/// No configuration or device file comes near this size; a larger one is refused before it is read.
+inline constexpr std::uintmax_t kMaxInputFileBytes = 4 * 1024 * 1024;
+
+struct FileBytes {
+    ReadOutcome outcome = ReadOutcome::CannotOpen;
+    std::string bytes;
+    std::string reason;  // the system's words when it could not be opened: "No such file or directory"
+};
+
+/// The whole content of a regular file of at most kMaxInputFileBytes. Anything else (a folder, a
+/// pipe, a device) is refused without waiting on it.
+FileBytes read_input_file(const std::string& path);
+
+/// Whether the path names a regular file that can be opened for reading; never waits on a pipe.
+bool is_readable_file(const std::string& path);
+
+/// Replaces the file's content with `bytes` as one step: the bytes go to a new temporary file beside
+/// the file (created exclusively), which is flushed to disk and renamed over it only when complete.
+/// A symbolic link is followed, so the file it points to is updated and the link stays; the new file
+/// keeps the old one's permission bits (and owner, where the process may set it). Returns a reason
+/// when anything fails; the old file is then untouched and no temporary file is left.
+std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes);
+
+}  // namespace standwise

@@ -1,0 +1,94 @@
+#include "ui/batch_targets.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace standwise {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The path as the file system will see it: absolute, with links and "." and ".." resolved as far as
+// the path exists.
+fs::path resolved(const fs::path& path) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    if (ec) return path.lexically_normal();
+    const fs::path canonical = fs::weakly_canonical(absolute, ec);
+    return ec ? absolute.lexically_normal() : canonical;
+}
+
+bool same_file(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) || resolved(a) == resolved(b);
+}
+
+std::string folded(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return name;
+}
+
+bool starts_with(const fs::path& folder, const fs::path& path) {
+    auto p = path.begin();
+    for (const fs::path& part : folder) {
+        if (p == path.end() || *p != part) return false;
+        ++p;
+    }
+    return true;
+}
+
+fs::path common_folder(const std::vector<std::string>& configs) {
+    fs::path common = resolved(configs.front()).parent_path();
+    for (const std::string& config : configs) {
+        const fs::path folder = resolved(config).parent_path();
+        while (!starts_with(common, folder) && common.has_relative_path())
+            common = common.parent_path();
+    }
+    return common;
+}
+
+// "a/site.cfg" below the common folder gives "a_site.txt".
+std::string name_after_path(const std::string& config, const fs::path& common) {
+    fs::path relative = resolved(config).lexically_relative(common);
+    relative.replace_extension();
+    std::string name;
+    for (const fs::path& part : relative)
+        name += (name.empty() ? "" : "_") + part.string();
+    return name + ".txt";
+}
+
+}  // namespace
+
+std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
+                                                   const std::string& output, bool unique_names) {
+    ReportPlan plan;
+    if (configs.size() == 1) {
+        plan.targets.push_back({configs.front(), has_output ? output : std::string()});
+    } else {
+        plan.folder = output;
+        const fs::path common = unique_names ? common_folder(configs) : fs::path();
+        std::vector<std::string> names;
+        for (const std::string& config : configs) {
+            const std::string name =
+                unique_names ? name_after_path(config, common) : fs::path(config).stem().string() + ".txt";
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                if (folded(names[i]) != folded(name)) continue;
+                return "the reports of " + configs[i] + " and " + config + " would both be named " + name +
+                       (unique_names ? "" : "; --unique-names names them after their folders");
+            }
+            names.push_back(name);
+            plan.targets.push_back({config, (fs::path(output) / name).string()});
+        }
+    }
+    for (const ReportTarget& target : plan.targets) {
+        if (target.output.empty()) continue;
+        for (const std::string& config : configs)
+            if (same_file(target.output, config))
+                return "the report " + target.output + " would replace the configuration " + config;
+    }
+    return plan;
+}
+
+}  // namespace standwise

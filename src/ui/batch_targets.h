@@ -1,0 +1,31 @@
+// Where the command-line reports go: standard output, one named file, or one file per configuration
+// in a folder. Worked out for every configuration before anything is written, so that no report
+// replaces another one or a configuration.
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace standwise {
+
+struct ReportTarget {
+    std::string config;
+    std::string output;  // empty: standard output
+};
+
+struct ReportPlan {
+    std::vector<ReportTarget> targets;
+    std::string folder;  // the folder to create when the reports go into one, else empty
+};
+
+/// The report file of each configuration. With one configuration the report goes to `output`, or to
+/// standard output when there is none; with several, `output` is a folder and each report is named
+/// after its configuration with ".txt", or, with `unique_names`, after its path relative to the
+/// configurations' common folder ("a/site.cfg" gives "a_site.txt"). A usage error (the text to show)
+/// when two reports would get the same name (letter case ignored, as on Windows) or a report would
+/// replace one of the configurations.
+std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
+                                                   const std::string& output, bool unique_names);
+
+}  // namespace standwise
