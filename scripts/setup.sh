@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Standwise need, when any is missing.
+# Installs the Debian packages that building and testing Standwise need, when any is missing;
+# further packages named on the command line are installed the same way.
 set -euo pipefail
-packages=(cmake g++ ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev ccache)
+packages=(cmake g++ ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev ccache "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

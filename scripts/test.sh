@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds Standwise and runs every test: the core and window tests, then the core tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds Standwise and runs every test: the core and window tests, the core tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short libFuzzer run of each file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh clang libclang-rt-dev
 jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -15,3 +15,9 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTANDWISE_CORE_
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+# The readers' fuzz targets, a fixed number of executions each from the shipped seeds
+# (scripts/fuzz.sh runs them for longer).
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTANDWISE_FUZZ=ON
+cmake --build build-fuzz -j "$jobs"
+ctest --test-dir build-fuzz --output-on-failure -j "$jobs"

@@ -1,0 +1,62 @@
+// Bytes as a system configuration file, loaded as "Load configuration" loads it after start-up with
+// the shipped device library; the reports follow, and what was loaded is saved and must read back
+// complete and unchanged.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "fuzz_support.h"
+#include "model/reference_tables.h"
+#include <iostream>
+
+#include "platform/std_batch_platform.h"
+
+namespace standwise::fuzz {
+namespace {
+
+// The model after start-up: tables and the shipped devices, read once.
+const SystemModel& started_up() {
+    static const SystemModel model = [] {
+        SystemModel m;
+        BatchPlatform platform(STANDWISE_SOURCE_DIR, std::cerr);
+        init_reference_tables(m, platform);
+        return m;
+    }();
+    return model;
+}
+
+// Loads lines over a fresh start with the default panel, as the program starts.
+ConfigReadStatus load(const std::vector<std::string>& lines, SystemModel& model, SystemStandIn& panel,
+                      Platform& platform) {
+    model = started_up();
+    panel.select_system_type(5);
+    panel.select_psu_option(1);
+    panel.end_slots();
+    return read_system_configuration(lines, model, panel, platform);
+}
+
+}  // namespace
+}  // namespace standwise::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace standwise;
+    using namespace standwise::fuzz;
+    const TextLines file = lines_of(data, size);
+    if (!file.read()) return 0;
+    QuietPlatform platform;
+    auto model = std::make_unique<SystemModel>();
+    SystemStandIn panel(*model, platform);
+    if (load(file.lines, *model, panel, platform) == ConfigReadStatus::NotAConfiguration) return 0;
+
+    const DateTime when = platform.now();
+    require(!full_report_lines(*model, panel.shown(), when).empty(), "the full report is written");
+    require(!short_report_lines(*model, panel.shown(), when).empty(), "the short report is written");
+
+    const std::vector<std::string> saved = system_configuration_lines(*model, panel.fields);
+    auto again = std::make_unique<SystemModel>();
+    SystemStandIn reloaded(*again, platform);
+    require(load(saved, *again, reloaded, platform) == ConfigReadStatus::Complete,
+            "a saved configuration reads back complete");
+    require(system_configuration_lines(*again, reloaded.fields) == saved, "a saved configuration reads back unchanged");
+    return 0;
+}
