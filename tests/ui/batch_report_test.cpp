@@ -137,6 +137,10 @@ TEST_F(BatchReportTest, FilesThatCannotBeUsedGiveStatusOneAndNoReport) {
         {"--report", "full", "-o", QString::fromStdString(kept), QString::fromStdString(wrong)});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(lines_of(kept), Texts{"earlier report"});
+
+    run = run_standwise({"--report", "interface", QString::fromStdString(good)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("good.cfg: not an interface configuration; no report written"), std::string::npos);
 }
 
 TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {

@@ -96,8 +96,9 @@ TEST_F(InterfaceFilesTest, FilesThatAreRefusedOrCutKeepWhatCameBefore) {
     const std::string path = save("mixed.cfg");
 
     load(folder.write("system.cfg", "System Configuration\r\nSite\r\n"));
+    load(folder.write("empty.cfg", ""));
     EXPECT_EQ(shown_setup(), entered);
-    EXPECT_EQ(platform.captions(), Texts{"Incorrect File Type"});
+    EXPECT_EQ(platform.captions(), (Texts{"Incorrect File Type", "Incorrect File Type"}));
 
     // Cut after channel 2's option lines: address, label and channel 1 come from the file; channel
     // 2 has just been set to a zone, which empties its currents; the rest stays as it was.

@@ -118,7 +118,10 @@ TEST_F(SystemConfigWindowTest, RefusedOrMissingFileChangesNothing) {
     EXPECT_EQ(main().load_configuration(folder.file("lower.cfg")), ConfigReadStatus::NotAConfiguration);
     EXPECT_EQ(main().load_configuration(folder.file("missing.cfg")), std::nullopt);
     load(folder.file("missing.cfg"));
-    EXPECT_EQ(platform.captions(), Texts{"Incorrect File Type"});
+    load(folder.write("empty.cfg", ""));
+    load(folder.write("blank.cfg", " \r\n\r\n"));
+    EXPECT_EQ(platform.captions(),
+              (Texts{"Incorrect File Type", "Incorrect File Type", "Incorrect File Type"}));
     EXPECT_TRUE(platform.busy_calls.empty());
     EXPECT_EQ(shown(), before);
     EXPECT_EQ(main().SSTabentry->currentIndex(), 10);
@@ -134,7 +137,7 @@ TEST_F(SystemConfigWindowTest, FileCutAtEveryLineKeepsWhatWasReadAndShowsItsCard
         devices[n] = text(main().lbltotal_devices[n]);
     const Texts rich_cards = texts(main().lblloops, main().lblios, main().lblnetworks);
 
-    for (std::size_t kept = 0; kept < full.size(); ++kept) {
+    for (std::size_t kept = 1; kept < full.size(); ++kept) {
         SCOPED_TRACE(kept);
         start_new();
         ASSERT_FALSE(write_text_lines(folder.file("cut.cfg"), Texts(full.begin(), full.begin() + kept)));
