@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,13 @@ struct SaveCommand {
 };
 
 /// Chooses a file to save, asks before replacing an existing one, then writes the lines made at
-/// that moment. A file that cannot be written is named in a message and any earlier copy stays.
-void save_to_chosen_file(Platform& platform, const SaveCommand& command,
-                         const std::function<std::vector<std::string>()>& make_lines);
+/// that moment. A name typed without an extension gets the filter's. A file that cannot be written
+/// is named in a message and any earlier copy stays. Returns the path written, if any.
+std::optional<std::string> save_to_chosen_file(Platform& platform, const SaveCommand& command,
+                                               const std::function<std::vector<std::string>()>& make_lines);
 
 /// "Open Report": shows a chosen report in the editor; a cancelled chooser or a file that cannot be
-/// read ends it silently.
-void open_chosen_report(Platform& platform, const std::string& initial_folder);
+/// read ends it silently. Returns the chosen path, empty when cancelled.
+std::string open_chosen_report(Platform& platform, const std::string& initial_folder);
 
 }  // namespace standwise

@@ -61,15 +61,26 @@ std::vector<std::string> frminterface::report_lines() const {
 }
 
 void frminterface::mnusave_Click() {
-    standwise::save_to_chosen_file(ctx_.platform,
-                                   {"Save Interface Configuration", kConfigFilter, "", "File Exists"},
-                                   [this] { return configuration_lines(); });
+    using standwise::FileKind;
+    if (auto path =
+            standwise::save_to_chosen_file(ctx_.platform,
+                                           {"Save Interface Configuration", kConfigFilter,
+                                            ctx_.folder_for(FileKind::InterfaceConfiguration), "File Exists"},
+                                           [this] { return configuration_lines(); }))
+        ctx_.used_file(FileKind::InterfaceConfiguration, *path);
 }
 
+// A report just written is the one most likely opened next, so "Open Report" follows it too.
 void frminterface::mnureport_Click() {
-    standwise::save_to_chosen_file(ctx_.platform,
-                                   {"Generate Interface Report", kReportFilter, "", "File Exists"},
-                                   [this] { return report_lines(); });
+    using standwise::FileKind;
+    if (auto path =
+            standwise::save_to_chosen_file(ctx_.platform,
+                                           {"Generate Interface Report", kReportFilter,
+                                            ctx_.folder_for(FileKind::InterfaceReport), "File Exists"},
+                                           [this] { return report_lines(); })) {
+        ctx_.used_file(FileKind::InterfaceReport, *path);
+        ctx_.used_file(FileKind::Report, *path);
+    }
 }
 
 std::optional<standwise::ConfigReadStatus> frminterface::load_configuration(const std::string& path) {
@@ -80,12 +91,18 @@ std::optional<standwise::ConfigReadStatus> frminterface::load_configuration(cons
 }
 
 void frminterface::mnuload_Click() {
-    const std::string path = ctx_.platform.choose_file(standwise::FileMode::Open,
-                                                       "Load Interface Configuration", kConfigFilter, "");
-    if (!path.empty()) load_configuration(path);
+    const std::string path =
+        ctx_.platform.choose_file(standwise::FileMode::Open, "Load Interface Configuration", kConfigFilter,
+                                  ctx_.folder_for(standwise::FileKind::InterfaceConfiguration));
+    if (!path.empty()) {
+        ctx_.used_file(standwise::FileKind::InterfaceConfiguration, path);
+        load_configuration(path);
+    }
     SSTab1->setCurrentIndex(0);
 }
 
 void frminterface::mnuopenreport_Click() {
-    standwise::open_chosen_report(ctx_.platform, "");
+    const std::string path =
+        standwise::open_chosen_report(ctx_.platform, ctx_.folder_for(standwise::FileKind::Report));
+    if (!path.empty()) ctx_.used_file(standwise::FileKind::Report, path);
 }

@@ -79,22 +79,27 @@ void frmmain::mnuload_Click() {
     if (!path.empty()) load_configuration(path);
 }
 
+// A report just written is the one most likely opened next; the interface workspace's
+// "Open Report" follows it (this workspace's opens in the program folder).
 void frmmain::mnufull_Click() {
-    standwise::save_to_chosen_file(
-        ctx_.platform,
-        {"Generate System Full Report", "Full report text files (*.txt)|*.txt",
-         standwise::data_path(ctx_.platform, "full_reports"), "Generate Full Report - File Exists"},
-        [this] { return full_report_lines(); });
+    if (auto path = standwise::save_to_chosen_file(
+            ctx_.platform,
+            {"Generate System Full Report", "Full report text files (*.txt)|*.txt",
+             standwise::data_path(ctx_.platform, "full_reports"), "Generate Full Report - File Exists"},
+            [this] { return full_report_lines(); }))
+        ctx_.used_file(standwise::FileKind::Report, *path);
 }
 
 void frmmain::mnushort_Click() {
-    standwise::save_to_chosen_file(
-        ctx_.platform,
-        {"Generate System Short Report", "Short report text files (*.txt)|*.txt",
-         standwise::data_path(ctx_.platform, "short_reports"), "Generate Short Report - File Exists"},
-        [this] { return short_report_lines(); });
+    if (auto path = standwise::save_to_chosen_file(
+            ctx_.platform,
+            {"Generate System Short Report", "Short report text files (*.txt)|*.txt",
+             standwise::data_path(ctx_.platform, "short_reports"), "Generate Short Report - File Exists"},
+            [this] { return short_report_lines(); }))
+        ctx_.used_file(standwise::FileKind::Report, *path);
 }
 
 void frmmain::mnuopenreport_Click() {
-    standwise::open_chosen_report(ctx_.platform, ctx_.platform.program_folder());
+    const std::string path = standwise::open_chosen_report(ctx_.platform, ctx_.platform.program_folder());
+    if (!path.empty()) ctx_.used_file(standwise::FileKind::Report, path);
 }
