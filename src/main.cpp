@@ -17,6 +17,7 @@
 #include "ui/command_line.h"
 #include "ui/system/frmmain.h"
 #include "ui/version_info.h"
+#include "ui/window_placement.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ int main(int argc, char* argv[]) {
     standwise::AppContext ctx(platform);
     frmmain& window = ctx.main();
     window.Form_Load();
+    standwise::place_over(&window, nullptr);
     window.show();
     return QApplication::exec();
 }

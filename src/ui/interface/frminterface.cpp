@@ -19,6 +19,7 @@
 #include "ui/standby_readouts.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 #include "ui/workspace_commands.h"
 
 using standwise::ChannelFunction;
@@ -222,6 +223,7 @@ void frminterface::mnunew_Click() {
 void frminterface::mnuswitch_to_system_Click() {
     hide();
     frmmain& main = ctx_.main();
+    standwise::place_over(&main, this);
     main.show();
     main.SSTabentry->setCurrentIndex(frmmain::kSiteDetailsTab);
 }

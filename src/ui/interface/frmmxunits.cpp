@@ -16,6 +16,7 @@
 #include "ui/interface/unit_tree_icons.h"
 #include "ui/system/frmloopx.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 
 using standwise::NodeKind;
 using standwise::qs;
@@ -263,6 +264,7 @@ void frmMXunits::cmdRemove_Click() {
 void frmMXunits::cmdExit_Click() {
     hide();
     if (loop_ >= 1) ctx_.calc_loop(loop_);
+    standwise::place_over(&ctx_.loopx(), this);
     ctx_.loopx().show();
 }
 

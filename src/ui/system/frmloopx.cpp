@@ -18,6 +18,7 @@
 #include "ui/misc/frmdevice_help.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 
 using standwise::MessageStyle;
 using standwise::qs;
@@ -138,6 +139,7 @@ void frmloopx::finish_typed_unit_counts() {
 void frmloopx::lbldevice_help_Click(int t) {
     frmdevice_help& help = ctx_.device_help();
     help.fill(ctx_.model, t);
+    standwise::place_over(&help, this);
     help.exec();
 }
 
@@ -155,6 +157,7 @@ void frmloopx::cmdMX240_Click() {
 void frmloopx::open_unit_window(standwise::UnitModel unit_model) {
     finish_typed_unit_counts();
     frmMXunits& units = ctx_.unit_window(unit_model);
+    standwise::place_over(&units, this);
     if (unit_model == standwise::UnitModel::MX240) {
         units.show();
         units.populateForm(loop_number);
@@ -202,6 +205,7 @@ void frmloopx::mnuexit_Click() {
 }
 
 void frmloopx::leave() {
+    standwise::place_over(&ctx_.main(), this);
     ctx_.main().show();
     if (loop_number < 1 || loop_number > standwise::kLoops) return;
     ctx_.calc_loop(loop_number);

@@ -25,6 +25,7 @@
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 #include "ui/workspace_commands.h"
 
 using standwise::Answer;
@@ -197,6 +198,7 @@ void frmmain::cmdview_Click(int n) {
     loop_window.clear_load_units();
     hide();
     loop_window.setWindowTitle(qs(standwise::loop_window_title(ctx_.model, n)));
+    standwise::place_over(&loop_window, this);
     loop_window.show();
     ctx_.model.loop_form_ready = false;
     loop_window.show_counts(n);
@@ -211,6 +213,7 @@ void frmmain::stb_loadstatus_PanelClick(int panel) {
 
 void frmmain::cmdconfigure_Click() {
     hide();
+    standwise::place_over(&ctx_.newfront(), this);
     ctx_.newfront().show();
     ctx_.newfront().raise();
 }
@@ -236,6 +239,7 @@ void frmmain::mnunew_Click() {
 void frmmain::mnuswitch_to_interface_Click() {
     hide();
     frminterface& window = ctx_.interface_window();
+    standwise::place_over(&window, this);
     window.show();
     window.SSTab1->setCurrentIndex(0);
 }
