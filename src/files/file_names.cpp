@@ -1,5 +1,6 @@
 #include "files/file_names.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace standwise {
@@ -11,6 +12,14 @@ std::string with_filter_extension(const std::string& path, const std::string& fi
     const std::filesystem::path name = std::filesystem::path(path).filename();
     if (name.empty() || name.has_extension()) return path;
     return path + pattern.substr(1);
+}
+
+std::vector<std::string> with_recent(std::vector<std::string> recent, const std::string& path,
+                                     std::size_t limit) {
+    std::erase(recent, path);
+    recent.insert(recent.begin(), path);
+    if (recent.size() > limit) recent.resize(limit);
+    return recent;
 }
 
 }  // namespace standwise

@@ -52,6 +52,7 @@ public:
     /// Whether a window has been created yet (the device library rebuilds the loop window's lists
     /// only when it exists).
     bool has_loopx() const { return loopx_ != nullptr; }
+    bool has_interface_window() const { return interface_ != nullptr; }
 
     /// Discards a window closed with its close box; the next use creates it again.
     void discard_picture();

@@ -1,5 +1,7 @@
 #include "ui/file_commands.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -43,6 +45,22 @@ std::string open_chosen_report(Platform& platform, const std::string& initial_fo
                                                   "Report text files (*.txt)|*.txt", initial_folder);
     if (!path.empty() && file_readable(path)) platform.open_in_editor(path);
     return path;
+}
+
+std::optional<std::string> unreadable_reason(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    const fs::file_status status = fs::status(path, ignored);
+    if (!fs::exists(status)) return std::make_error_code(std::errc::no_such_file_or_directory).message();
+    if (fs::is_directory(status)) return std::make_error_code(std::errc::is_a_directory).message();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return std::generic_category().message(errno);
+    std::fclose(file);
+    return std::nullopt;
+}
+
+std::string read_failure_message(const std::string& path, const std::string& reason) {
+    return "The file " + path + " could not be read." + kCrLf + reason;
 }
 
 }  // namespace standwise

@@ -28,4 +28,10 @@ std::optional<std::string> save_to_chosen_file(Platform& platform, const SaveCom
 /// read ends it silently. Returns the chosen path, empty when cancelled.
 std::string open_chosen_report(Platform& platform, const std::string& initial_folder);
 
+/// Why a file cannot be opened for reading (the system's reason), or nothing when it can.
+std::optional<std::string> unreadable_reason(const std::string& path);
+
+/// The message naming a file that cannot be read and why.
+std::string read_failure_message(const std::string& path, const std::string& reason);
+
 }  // namespace standwise

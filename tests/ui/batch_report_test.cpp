@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <filesystem>
 
 #include "files/interface_config.h"
@@ -22,10 +23,12 @@ struct ProcessRun {
     std::string err;
 };
 
-// Runs the program without a display, as over SSH.
+// Runs the program without a display, as over SSH, and away from the user's settings.
 ProcessRun run_standwise(const QStringList& args) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QTemporaryDir settings;
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -146,8 +149,9 @@ TEST_F(BatchReportTest, FilesThatCannotBeUsedGiveStatusOneAndNoReport) {
 TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {
     for (const QStringList& args :
          {QStringList{"--report"}, QStringList{"--report", "long", "a.cfg"}, QStringList{"--report", "full"},
-          QStringList{"--report", "full", "--bogus", "a"},
-          QStringList{"--report", "full", "a.cfg", "b.cfg"}}) {
+          QStringList{"--report", "full", "--bogus", "a"}, QStringList{"--report", "full", "a.cfg", "b.cfg"},
+          QStringList{"--bogus"}, QStringList{"-platform", "offscreen", "--bogus"},
+          QStringList{"a.cfg", "b.cfg"}, QStringList{"-o", "out.txt", "a.cfg"}}) {
         ProcessRun run = run_standwise(args);
         EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
         EXPECT_NE(run.err.find("Usage: standwise"), std::string::npos);
@@ -156,6 +160,15 @@ TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {
     ProcessRun help = run_standwise({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--report full|short|interface"), std::string::npos);
+    EXPECT_NE(help.out.find("standwise CONFIG "), std::string::npos);
+    // The windows, with or without a configuration to open, need a display and say so in one line.
+    for (const QStringList& args : {QStringList{}, QStringList{"harbour.cfg"}}) {
+        ProcessRun windows = run_standwise(args);
+        EXPECT_EQ(windows.status, 2);
+        EXPECT_EQ(
+            windows.err,
+            "standwise: the windows need a display; --report writes reports without one (see --help)\n");
+    }
     ProcessRun version = run_standwise({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "Standwise V1.04 (Ostrel Standwise V1.0.000)\n");

@@ -10,6 +10,7 @@
 #include "ui/app_context.h"
 #include "ui/file_commands.h"
 #include "ui/interface/frminterface.h"
+#include "ui/recent_configurations.h"
 #include "ui/widgets.h"
 
 using standwise::qs;
@@ -62,22 +63,22 @@ std::vector<std::string> frminterface::report_lines() const {
 
 void frminterface::mnusave_Click() {
     using standwise::FileKind;
-    if (auto path =
-            standwise::save_to_chosen_file(ctx_.platform,
-                                           {"Save Interface Configuration", kConfigFilter,
-                                            ctx_.folder_for(FileKind::InterfaceConfiguration), "File Exists"},
-                                           [this] { return configuration_lines(); }))
+    const standwise::SaveCommand command{"Save Interface Configuration", kConfigFilter,
+                                         ctx_.folder_for(FileKind::InterfaceConfiguration), "File Exists"};
+    if (auto path = standwise::save_to_chosen_file(ctx_.platform, command,
+                                                   [this] { return configuration_lines(); })) {
         ctx_.used_file(FileKind::InterfaceConfiguration, *path);
+        recent_->add(*path);
+    }
 }
 
 // A report just written is the one most likely opened next, so "Open Report" follows it too.
 void frminterface::mnureport_Click() {
     using standwise::FileKind;
+    const standwise::SaveCommand command{"Generate Interface Report", kReportFilter,
+                                         ctx_.folder_for(FileKind::InterfaceReport), "File Exists"};
     if (auto path =
-            standwise::save_to_chosen_file(ctx_.platform,
-                                           {"Generate Interface Report", kReportFilter,
-                                            ctx_.folder_for(FileKind::InterfaceReport), "File Exists"},
-                                           [this] { return report_lines(); })) {
+            standwise::save_to_chosen_file(ctx_.platform, command, [this] { return report_lines(); })) {
         ctx_.used_file(FileKind::InterfaceReport, *path);
         ctx_.used_file(FileKind::Report, *path);
     }
@@ -94,11 +95,14 @@ void frminterface::mnuload_Click() {
     const std::string path =
         ctx_.platform.choose_file(standwise::FileMode::Open, "Load Interface Configuration", kConfigFilter,
                                   ctx_.folder_for(standwise::FileKind::InterfaceConfiguration));
-    if (!path.empty()) {
-        ctx_.used_file(standwise::FileKind::InterfaceConfiguration, path);
-        load_configuration(path);
-    }
+    if (!path.empty()) open_configuration(path);
     SSTab1->setCurrentIndex(0);
+}
+
+void frminterface::open_configuration(const std::string& path) {
+    ctx_.used_file(standwise::FileKind::InterfaceConfiguration, path);
+    const std::optional<standwise::ConfigReadStatus> status = load_configuration(path);
+    if (status && *status != standwise::ConfigReadStatus::NotAConfiguration) recent_->add(path);
 }
 
 void frminterface::mnuopenreport_Click() {

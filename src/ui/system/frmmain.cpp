@@ -4,9 +4,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -20,6 +23,7 @@
 #include "model/numbers.h"
 #include "ui/app_context.h"
 #include "ui/interface/frminterface.h"
+#include "ui/open_configuration.h"
 #include "ui/standby_readouts.h"
 #include "ui/startup.h"
 #include "ui/system/frmloopx.h"
@@ -68,6 +72,7 @@ frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
     layout->addWidget(stb_loadstatus);
     setCentralWidget(central);
     connect_handlers();
+    setAcceptDrops(true);
 
     resize(880, 440);
 }
@@ -269,6 +274,16 @@ void frmmain::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     ctx_.end_program();
+}
+
+// Files dropped on the window are checked on the drop, which tells the user what it takes.
+void frmmain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void frmmain::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    standwise::drop_configuration(ctx_, *event->mimeData(), standwise::Workspace::System);
 }
 
 void frmmain::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include "files/system_report.h"
 #include "ui/app_context.h"
 #include "ui/file_commands.h"
+#include "ui/recent_configurations.h"
 #include "ui/system/frmmain.h"
 #include "ui/system/system_config_loader.h"
 #include "ui/widgets.h"
@@ -65,18 +66,25 @@ std::vector<std::string> frmmain::short_report_lines() {
     return standwise::short_report_lines(ctx_.model, report_inputs(), ctx_.platform.now());
 }
 
+void frmmain::open_configuration(const std::string& path) {
+    const std::optional<standwise::ConfigReadStatus> status = load_configuration(path);
+    if (status && *status != standwise::ConfigReadStatus::NotAConfiguration) recent_->add(path);
+}
+
 void frmmain::mnusave_Click() {
-    standwise::save_to_chosen_file(ctx_.platform,
-                                   {"Save System Configuration", kConfigFilter,
-                                    standwise::data_path(ctx_.platform, "configurations"), "File Exists"},
-                                   [this] { return configuration_lines(); });
+    if (auto path = standwise::save_to_chosen_file(
+            ctx_.platform,
+            {"Save System Configuration", kConfigFilter,
+             standwise::data_path(ctx_.platform, "configurations"), "File Exists"},
+            [this] { return configuration_lines(); }))
+        recent_->add(*path);
 }
 
 void frmmain::mnuload_Click() {
     const std::string path =
         ctx_.platform.choose_file(standwise::FileMode::Open, "Load System Configuration", kConfigFilter,
                                   standwise::data_path(ctx_.platform, "configurations"));
-    if (!path.empty()) load_configuration(path);
+    if (!path.empty()) open_configuration(path);
 }
 
 // A report just written is the one most likely opened next; the interface workspace's
