@@ -1,6 +1,9 @@
-// Standwise: starts the system workspace, or writes reports from the command line.
+// Standwise: starts the system workspace, opening a configuration named on the command line, or
+// writes reports from the command line.
 #include <QApplication>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,8 +18,10 @@
 #include "ui/app_context.h"
 #include "ui/batch_report.h"
 #include "ui/command_line.h"
+#include "ui/open_configuration.h"
 #include "ui/system/frmmain.h"
 #include "ui/version_info.h"
+#include "ui/window_placement.h"
 
 namespace {
 
@@ -31,6 +36,31 @@ std::vector<std::string> arguments_after_program() {
 // The toolkit's own chatter would mix with the message lines on standard error.
 void quiet_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) std::cerr << message.toStdString() << std::endl;
+}
+
+constexpr const char* kNeedsDisplay =
+    "standwise: the windows need a display; --report writes reports without one (see --help)\n";
+
+// While the toolkit starts for the windows, its failure to reach a display ends the program with
+// one line of ours instead of the toolkit's abort.
+void display_failure(QtMsgType type, const QMessageLogContext&, const QString&) {
+    if (type != QtFatalMsg) return;
+    std::fputs(kNeedsDisplay, stderr);
+    std::fflush(stderr);
+    std::_Exit(standwise::kBatchUsageError);
+}
+
+// On X11 and Wayland desktops the display is named in the environment; elsewhere there always is one.
+bool display_named(const std::vector<std::string>& raw) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (const std::string& arg : raw)
+        if (arg == "-platform" || arg == "--platform" || arg.rfind("-platform=", 0) == 0) return true;
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    (void)raw;
+    return true;
+#endif
 }
 
 int run_command_line(const standwise::CommandLine& line) {
@@ -48,6 +78,7 @@ int run_command_line(const standwise::CommandLine& line) {
             return standwise::kBatchUsageError;
         case Action::Report:
         case Action::Windows:
+        case Action::Open:
             break;
     }
 #ifdef _WIN32
@@ -60,23 +91,36 @@ int run_command_line(const standwise::CommandLine& line) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    using Action = standwise::CommandLine::Action;
     const std::vector<std::string> raw(argv + 1, argv + argc);
-    const bool batch = standwise::wants_batch(raw);
-    if (batch) {
+    // Read before the toolkit starts, so that help and usage errors need no display.
+    const standwise::CommandLine early =
+        standwise::parse_command_line(standwise::without_toolkit_options(raw));
+    const Action action = early.action;
+    if (action == Action::Help || action == Action::Version || action == Action::UsageError)
+        return run_command_line(early);
+
+    if (action == Action::Report) {
         // Reports are written over SSH and on build servers: no display is needed.
-        bool platform_given = false;
-        for (const std::string& arg : raw)
-            platform_given = platform_given || arg == "-platform";
-        if (!platform_given) qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (std::find(raw.begin(), raw.end(), "-platform") == raw.end())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quiet_messages);
+    } else {
+        if (!display_named(raw)) {
+            std::fputs(kNeedsDisplay, stderr);
+            return standwise::kBatchUsageError;
+        }
+        qInstallMessageHandler(display_failure);
     }
 
     QApplication app(argc, argv);
+    if (action != Action::Report) qInstallMessageHandler(nullptr);
     QApplication::setOrganizationName(QString::fromUtf8(standwise::kVersionInfo.company));
     QApplication::setApplicationName(QString::fromUtf8(standwise::kVersionInfo.title));
 
+    // Read again from the toolkit, which gives every platform's file names in full.
     const standwise::CommandLine line = standwise::parse_command_line(arguments_after_program());
-    if (line.action != standwise::CommandLine::Action::Windows) return run_command_line(line);
+    if (line.action != Action::Windows && line.action != Action::Open) return run_command_line(line);
 
     // Windows are hidden and shown in turn; the program ends only through its windows.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -84,6 +128,9 @@ int main(int argc, char* argv[]) {
     standwise::AppContext ctx(platform);
     frmmain& window = ctx.main();
     window.Form_Load();
+    standwise::place_over(&window, nullptr);
     window.show();
+    if (line.action == Action::Open)
+        standwise::open_configuration_file(ctx, line.configs.front(), standwise::Workspace::System);
     return QApplication::exec();
 }

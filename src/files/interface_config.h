@@ -34,8 +34,8 @@ public:
     virtual void select_alarm_time(std::int16_t position) = 0;  // 0..3
 };
 
-/// Reads a configuration into the target. A file of the wrong type is refused with "Not a valid
-/// interface configuration" and nothing is applied. Reading stops silently at a missing line, a
+/// Reads a configuration into the target. A file of the wrong type, or an empty one, is refused with
+/// "Not a valid interface configuration" and nothing is applied. Reading stops silently at a missing line, a
 /// position that is not a whole number within its list, or a truth line that is neither "True"
 /// nor "False" (letter case ignored); what came before stays applied.
 ConfigReadStatus read_interface_configuration(const std::vector<std::string>& lines,

@@ -193,15 +193,15 @@ std::vector<std::string> system_configuration_lines(const SystemModel& model,
 
 ConfigReadStatus read_system_configuration(const std::vector<std::string>& lines, SystemModel& model,
                                            SystemConfigTarget& target, Platform& platform) {
-    // An empty file has no field at all and takes the same road as one cut short.
-    if (!lines.empty() && lines.front() != kSystemConfigMarker) {
+    // An empty file carries no marker either, so it is refused as the interface workspace refuses it.
+    if (lines.empty() || lines.front() != kSystemConfigMarker) {
         platform.ask_user("Not a valid system configuration", "Incorrect File Type",
                           MessageStyle::OkExclamation);
         return ConfigReadStatus::NotAConfiguration;
     }
     platform.set_busy(true);
     FieldReader reader(lines);
-    bool complete = !lines.empty() && apply_fields(reader, model, target);
+    bool complete = apply_fields(reader, model, target);
     target.finish();
     platform.set_busy(false);
     return complete ? ConfigReadStatus::Complete : ConfigReadStatus::Stopped;

@@ -83,10 +83,10 @@ inline ConfigLoad unread_configuration(const TextLines& file) {
     return {file.outcome, unread_reason(file, "configuration"), ConfigReadStatus::NotAConfiguration};
 }
 
-/// Reads a configuration into the model and the target. A file of the wrong type is refused with
-/// "Not a valid system configuration". Reading stops silently at the first field that cannot be
-/// read (missing line, no whole 16-bit number, a code outside its list, a negative count, more
-/// than 50 units); finish() runs whenever the marker was right.
+/// Reads a configuration into the model and the target. A file of the wrong type, or an empty one,
+/// is refused with "Not a valid system configuration". Reading stops silently at the first field
+/// that cannot be read (missing line, no whole 16-bit number, a code outside its list, a negative
+/// count, more than 50 units); finish() runs whenever the marker was right.
 ConfigReadStatus read_system_configuration(const std::vector<std::string>& lines, SystemModel& model,
                                            SystemConfigTarget& target, Platform& platform);
 

@@ -1,5 +1,8 @@
 #include "model/interface_units.h"
 
+#include <cmath>
+#include <cstdint>
+
 #include "model/numbers.h"
 
 namespace standwise {
@@ -38,6 +41,19 @@ void add_one_in_alarm(int count, double quiescent, double alarm, bool& taken, do
 }  // namespace
 
 int device_type_of(UnitModel unit_model) { return 75 + static_cast<int>(unit_model); }
+
+std::optional<UnitModel> unit_model_of(int device_type) {
+    for (UnitModel unit_model : kUnitModels)
+        if (device_type_of(unit_model) == device_type) return unit_model;
+    return std::nullopt;
+}
+
+std::optional<int> typed_unit_count(std::string_view text) {
+    if (text.find_first_not_of(" \t") == std::string_view::npos) return 0;
+    const std::optional<double> value = parse_number(text);
+    if (!value || *value < 0 || *value != std::floor(*value) || *value > INT16_MAX) return std::nullopt;
+    return static_cast<int>(*value);
+}
 
 std::int16_t max_units_per_loop(const SystemModel& model, UnitModel unit_model) {
     const InterfaceConstants& c = model.interface_constants;

@@ -2,6 +2,9 @@
 // be in alarm on each loop, whichever unit they belong to; relays and LEDs all count in alarm.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "model/system_model.h"
 
 namespace standwise {
@@ -19,6 +22,12 @@ ChannelCurrents currents_of(const InterfaceConstants& constants, UnitModel unit_
 
 /// Device type under which a model's unit count is kept on the loop: 75, 76, 77.
 int device_type_of(UnitModel model);
+/// The model whose unit count a device type holds; none for the other types.
+std::optional<UnitModel> unit_model_of(int device_type);
+
+/// A unit count as typed: an empty text is 0, a whole number of 0 or more is itself; anything
+/// else is no count.
+std::optional<int> typed_unit_count(std::string_view text);
 
 /// Most units of the model on one loop: the MX240 maximum as read, the MX210 and MX220 maxima
 /// rounded to the nearest whole number.

@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "files/text_file.h"
+#include "ui/window_placement.h"
 
 namespace standwise {
 namespace {
@@ -40,6 +41,7 @@ void show_text_viewer(const std::string& path) {
     }
     viewer->setPlainText(qs(text));
     viewer->resize(720, 520);
+    place_over(viewer, QApplication::activeWindow());
     viewer->show();
     viewer->activateWindow();
 }

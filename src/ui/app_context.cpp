@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <filesystem>
 
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmmain.h"
@@ -67,6 +68,25 @@ void AppContext::calc_system_standby() {
         standwise::calc_system_standby(model, platform, ss(window.txtma1->text()), ss(window.txtma2->text()),
                                        ss(window.cmbalarm_time->currentText()));
     window.show_system_result(result);
+}
+
+std::string AppContext::folder_for(FileKind kind) {
+    const std::string& last = last_folders_[static_cast<std::size_t>(kind)];
+    if (!last.empty()) return last;
+    switch (kind) {
+        case FileKind::InterfaceConfiguration:
+            return data_path(platform, "configurations");
+        case FileKind::InterfaceReport:
+            return data_path(platform, "interface_reports");
+        case FileKind::Report:
+            break;
+    }
+    return data_path(platform, "full_reports");
+}
+
+void AppContext::used_file(FileKind kind, const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (!folder.empty()) last_folders_[static_cast<std::size_t>(kind)] = folder;
 }
 
 void AppContext::end_program() {

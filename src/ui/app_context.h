@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "calc/loop_calc.h"
@@ -24,6 +25,9 @@ class frmMXunits;
 class frminterface;
 
 namespace standwise {
+
+/// Kinds of file whose choosers open where a file of the kind was last used.
+enum class FileKind { InterfaceConfiguration, InterfaceReport, Report };
 
 class AppContext {
 public:
@@ -48,6 +52,7 @@ public:
     /// Whether a window has been created yet (the device library rebuilds the loop window's lists
     /// only when it exists).
     bool has_loopx() const { return loopx_ != nullptr; }
+    bool has_interface_window() const { return interface_ != nullptr; }
 
     /// Discards a window closed with its close box; the next use creates it again.
     void discard_picture();
@@ -64,12 +69,18 @@ public:
     /// Ends the program from either workspace: every window goes and the event loop stops.
     void end_program();
 
+    /// The folder a chooser for this kind of file opens in: where one was last chosen, loaded or
+    /// written during this run, else the kind's data folder below the program folder.
+    std::string folder_for(FileKind kind);
+    void used_file(FileKind kind, const std::string& path);
+
 private:
     template <typename Window>
     Window& window(std::unique_ptr<QWidget>& slot);
 
     std::unique_ptr<QWidget> main_, newfront_, loopx_, about_, picture_, device_help_, interface_;
     std::array<std::unique_ptr<QWidget>, 3> units_;
+    std::array<std::string, 3> last_folders_;
 };
 
 template <typename Window>

@@ -35,8 +35,8 @@ std::optional<std::vector<std::string>> report_for(const std::string& config, Re
         return std::nullopt;
     }
     if (load.status == ConfigReadStatus::NotAConfiguration) {
-        err << "standwise: " << config << ": not a "
-            << (kind == ReportKind::Interface ? "interface" : "system")
+        err << "standwise: " << config << ": "
+            << (kind == ReportKind::Interface ? "not an interface" : "not a system")
             << " configuration; no report written\n";
         return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #include "ui/command_line.h"
 
+#include <string_view>
+
 namespace standwise {
 namespace {
 
@@ -14,12 +16,38 @@ CommandLine usage_error(std::string message) {
     return line;
 }
 
+// The options the toolkit takes for itself, written with "-" or "--", each name between blanks.
+constexpr std::string_view kToolkitValueOptions =
+    " platform platformpluginpath platformtheme plugin qwindowgeometry qwindowtitle qwindowicon session"
+    " display geometry name title visual style stylesheet fontengine dialogs ";
+constexpr std::string_view kToolkitFlags =
+    " reverse widgetcount nograb dograb sync testability qmljsdebugger ";
+
+bool listed(std::string_view names, const std::string& name) {
+    return !name.empty() && names.find(" " + name + " ") != std::string_view::npos;
+}
+
 }  // namespace
 
-bool wants_batch(const std::vector<std::string>& args) {
-    for (const std::string& arg : args)
-        if (starts_with(arg, "--report") || arg == "--help" || arg == "-h" || arg == "--version") return true;
-    return false;
+std::vector<std::string> without_toolkit_options(const std::vector<std::string>& args) {
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--") {
+            kept.insert(kept.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+            break;
+        }
+        const std::string option = starts_with(arg, "--")  ? arg.substr(2)
+                                   : starts_with(arg, "-") ? arg.substr(1)
+                                                           : "";
+        const std::string name = option.substr(0, option.find('='));
+        if (listed(kToolkitValueOptions, name)) {
+            if (name == option) ++i;  // the value follows as an argument of its own
+        } else if (!listed(kToolkitFlags, name)) {
+            kept.push_back(arg);
+        }
+    }
+    return kept;
 }
 
 CommandLine parse_command_line(const std::vector<std::string>& args) {
@@ -69,7 +97,13 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
             line.configs.push_back(arg);
         }
     }
-    if (!report) return usage_error("unexpected arguments; use --report to write reports");
+    if (!report) {
+        if (line.has_output) return usage_error("-o goes with --report");
+        if (line.configs.size() != 1)
+            return usage_error("one configuration can be opened; use --report to write reports of several");
+        line.action = CommandLine::Action::Open;
+        return line;
+    }
     if (kind == "full")
         line.kind = ReportKind::Full;
     else if (kind == "short")
@@ -87,6 +121,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
 
 std::string usage_text() {
     return "Usage: standwise                      start the program\n"
+           "       standwise CONFIG               start the program and open CONFIG, a system or\n"
+           "                                      interface configuration (.cfg)\n"
            "       standwise --report full|short|interface [-o OUTPUT] [--unique-names] CONFIG...\n"
            "       standwise --help\n"
            "       standwise --version\n"

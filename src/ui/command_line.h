@@ -1,5 +1,6 @@
-// The command line: without arguments the windows start; "--report" writes the reports that the
-// menus write, for configurations named on the command line, without showing anything.
+// The command line: without arguments the windows start; with one configuration they start and
+// open it; "--report" writes the reports that the menus write, for configurations named on the
+// command line, without showing anything.
 #pragma once
 
 #include <string>
@@ -10,19 +11,19 @@ namespace standwise {
 enum class ReportKind { Full, Short, Interface };
 
 struct CommandLine {
-    enum class Action { Windows, Help, Version, Report, UsageError };
+    enum class Action { Windows, Open, Help, Version, Report, UsageError };
     Action action = Action::Windows;
     ReportKind kind = ReportKind::Full;
     bool has_output = false;
     bool unique_names = false;  // reports in a folder named after their paths, not their names alone
     std::string output;
-    std::vector<std::string> configs;
-    std::string error;  // for UsageError
+    std::vector<std::string> configs;  // for Open, the one configuration to open
+    std::string error;                 // for UsageError
 };
 
-/// Whether the arguments ask for the command-line form (checked before the toolkit starts, so that
-/// a batch run needs no display).
-bool wants_batch(const std::vector<std::string>& args);
+/// The arguments without the toolkit's own options ("-platform offscreen", "-style=fusion"), so
+/// that they can be read before the toolkit starts: a usage error then needs no display.
+std::vector<std::string> without_toolkit_options(const std::vector<std::string>& args);
 
 /// Reads the arguments that follow the program name (the toolkit's own options already removed).
 CommandLine parse_command_line(const std::vector<std::string>& args);

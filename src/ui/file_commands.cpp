@@ -1,9 +1,12 @@
 #include "ui/file_commands.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
+#include "files/file_names.h"
 #include "files/text_file.h"
 
 namespace standwise {
@@ -17,31 +20,41 @@ bool file_exists(const std::string& path) {
 
 }  // namespace
 
-void save_to_chosen_file(Platform& platform, const SaveCommand& command,
-                         const std::function<std::vector<std::string>()>& make_lines) {
-    const std::string path =
-        platform.choose_file(FileMode::Save, command.title, command.filter, command.initial_folder);
-    if (path.empty()) return;
+// A name typed without an extension is saved with the filter's, so the load chooser, which
+// shows only that extension, finds the file again.
+std::optional<std::string> save_to_chosen_file(Platform& platform, const SaveCommand& command,
+                                               const std::function<std::vector<std::string>()>& make_lines) {
+    const std::string path = with_filter_extension(
+        platform.choose_file(FileMode::Save, command.title, command.filter, command.initial_folder),
+        command.filter);
+    if (path.empty()) return std::nullopt;
     if (file_exists(path) &&
         platform.ask_user("Are you sure you want to overwrite this file?", command.exists_caption,
                           MessageStyle::YesNoQuestion) != Answer::Yes)
-        return;
+        return std::nullopt;
     // The file is replaced only once the new one is complete, so a failure keeps the old one.
-    if (std::optional<std::string> error = write_text_lines(path, make_lines()))
+    if (std::optional<std::string> error = write_text_lines(path, make_lines())) {
         platform.ask_user(write_failure_message(path, *error), command.title, MessageStyle::OkExclamation);
+        return std::nullopt;
+    }
+    return path;
+}
+
+std::string unloadable_message(const std::string& path, const std::string& why) {
+    return "The file " + path + " cannot be loaded: " + why + ".";
 }
 
 void report_refused_file(Platform& platform, const std::string& caption, const std::string& path,
                          const ConfigLoad& load) {
     if (load.file == ReadOutcome::NotAFile || load.file == ReadOutcome::TooLarge)
-        platform.ask_user("The file " + path + " cannot be loaded: " + load.file_problem + ".", caption,
-                          MessageStyle::OkExclamation);
+        platform.ask_user(unloadable_message(path, load.file_problem), caption, MessageStyle::OkExclamation);
 }
 
-void open_chosen_report(Platform& platform, const std::string& initial_folder) {
+std::string open_chosen_report(Platform& platform, const std::string& initial_folder) {
     const std::string path = platform.choose_file(FileMode::Open, "Open Report",
                                                   "Report text files (*.txt)|*.txt", initial_folder);
     if (!path.empty() && file_readable(path)) platform.open_in_editor(path);
+    return path;
 }
 
 }  // namespace standwise

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,14 @@ struct SaveCommand {
 };
 
 /// Chooses a file to save, asks before replacing an existing one, then writes the lines made at
-/// that moment. A file that cannot be written is named in a message and any earlier copy stays.
-void save_to_chosen_file(Platform& platform, const SaveCommand& command,
-                         const std::function<std::vector<std::string>()>& make_lines);
+/// that moment. A name typed without an extension gets the filter's. A file that cannot be written
+/// is named in a message and any earlier copy stays. Returns the path written, if any.
+std::optional<std::string> save_to_chosen_file(Platform& platform, const SaveCommand& command,
+                                               const std::function<std::vector<std::string>()>& make_lines);
+
+/// The message naming a configuration file that cannot be loaded and why: "The file P cannot be
+/// loaded: it is not a regular file."
+std::string unloadable_message(const std::string& path, const std::string& why);
 
 /// After a menu's load: a file that is not a regular file, or is too large, is named in a message
 /// captioned `caption`; one that cannot be opened ends the command silently, as a cancelled chooser.
@@ -29,7 +35,7 @@ void report_refused_file(Platform& platform, const std::string& caption, const s
                          const ConfigLoad& load);
 
 /// "Open Report": shows a chosen report in the editor; a cancelled chooser or a file that cannot be
-/// read ends it silently.
-void open_chosen_report(Platform& platform, const std::string& initial_folder);
+/// read ends it silently. Returns the chosen path, empty when cancelled.
+std::string open_chosen_report(Platform& platform, const std::string& initial_folder);
 
 }  // namespace standwise

@@ -14,6 +14,7 @@
 #include "ui/system/frmmain.h"
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 
 namespace standwise {
 namespace {
@@ -38,6 +39,7 @@ void run_startup(AppContext& ctx, StartupMode mode) {
 
     frmabout* splash = windowed ? &ctx.about() : nullptr;
     if (splash) {
+        place_over(splash, nullptr);
         splash->show();
         splash->repaint();
         QApplication::processEvents();

@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace standwise {
 namespace {
@@ -31,6 +32,24 @@ QColor qcolour(Colour colour) {
     return QApplication::palette().color(QPalette::Window);
 }
 
+// A warning background carries its own readable text colour; otherwise the text colour last given
+// (red for an exceeded panel alarm current) or the palette's own.
+void apply_colours(QWidget* widget) {
+    const Colour back = back_colour(widget);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, qcolour(back));
+    QColor text = QApplication::palette().color(QPalette::WindowText);
+    if (back == Colour::Red || back == Colour::Yellow) {
+        text = readable_text_on(qcolour(back));
+    } else if (text_colour(widget) == Colour::Red) {
+        text = qcolour(Colour::Red);
+    }
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);  // a selectable label draws with this role
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(back != Colour::ButtonFace);
+}
+
 }  // namespace
 
 QString caption_text(const std::string& text) {
@@ -42,20 +61,25 @@ std::string stored_caption(const QLabel* label) {
 }
 
 void set_back_colour(QWidget* widget, Colour colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, qcolour(colour));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(colour != Colour::ButtonFace);
     widget->setProperty(kBackProperty, static_cast<int>(colour));
+    apply_colours(widget);
 }
 
 void set_text_colour(QWidget* widget, Colour colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour == Colour::Red
-                                               ? QColor(255, 0, 0)
-                                               : QApplication::palette().color(QPalette::WindowText));
-    widget->setPalette(palette);
     widget->setProperty(kTextProperty, static_cast<int>(colour));
+    apply_colours(widget);
+}
+
+// Relative luminance and contrast ratio as the web accessibility guidelines define them.
+QColor readable_text_on(const QColor& background) {
+    auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(background.redF()) + 0.7152 * linear(background.greenF()) +
+                             0.0722 * linear(background.blueF());
+    const double against_black = (luminance + 0.05) / 0.05;
+    const double against_white = 1.05 / (luminance + 0.05);
+    return against_black >= against_white ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 Colour back_colour(const QWidget* widget) {

@@ -33,10 +33,13 @@ QString caption_text(const std::string& text);
 /// The caption a label was given through caption_text, with its "&" doubled again.
 std::string stored_caption(const QLabel* label);
 
-/// Background of a label: ButtonFace is the palette's own window colour (no fill).
+/// Background of a label: ButtonFace is the palette's own window colour (no fill). On red or
+/// yellow the text is drawn in black or white, whichever reads better.
 void set_back_colour(QWidget* widget, Colour colour);
 /// Text colour of a label: Black or Red.
 void set_text_colour(QWidget* widget, Colour colour);
+/// Black or white, whichever has the higher contrast on the background.
+QColor readable_text_on(const QColor& background);
 /// The background a label currently shows (for tests and the reports).
 Colour back_colour(const QWidget* widget);
 Colour text_colour(const QWidget* widget);

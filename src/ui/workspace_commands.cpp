@@ -4,6 +4,7 @@
 
 #include "ui/app_context.h"
 #include "ui/misc/frmabout.h"
+#include "ui/window_placement.h"
 
 namespace standwise {
 
@@ -25,9 +26,11 @@ void view_release_notes(Platform& platform) {
 
 void show_about_box(AppContext& ctx, QWidget* workspace) {
     workspace->hide();
+    place_over(&ctx.about(), workspace);
     ctx.about().show();
     ctx.platform.pause(3);
     ctx.about().hide();
+    place_over(workspace, &ctx.about());
     workspace->show();
 }
 

@@ -113,19 +113,23 @@ TEST(SystemConfig, EmptyPanelGivesFortyNineLines) {
         EXPECT_EQ(lines[i], " 0 ");
 }
 
-TEST(SystemConfig, WrongMarkerIsRefusedAndChangesNothing) {
-    SystemModel saved = rich_model();
-    std::vector<std::string> lines = system_configuration_lines(saved, kRichFields);
-    lines[0] = "system configuration";
-    SystemModel model = reference_model();
-    FakeTarget target(model);
-    ScriptedPlatform platform;
-    EXPECT_EQ(read_system_configuration(lines, model, target, platform), ConfigReadStatus::NotAConfiguration);
-    EXPECT_EQ(platform.messages, (test::Messages{{"Not a valid system configuration", "Incorrect File Type",
-                                                  MessageStyle::OkExclamation}}));
-    EXPECT_TRUE(target.calls.empty());
-    EXPECT_TRUE(platform.busy_calls.empty());
-    EXPECT_EQ(model.loop_device_count, reference_model().loop_device_count);
+// An empty or blank-only file is refused like any other file of the wrong type.
+TEST(SystemConfig, WrongMarkerOrEmptyFileIsRefusedAndChangesNothing) {
+    std::vector<std::string> rich = system_configuration_lines(rich_model(), kRichFields);
+    rich[0] = "system configuration";
+    for (const std::vector<std::string>& lines :
+         {rich, std::vector<std::string>{}, std::vector<std::string>{"", " "}}) {
+        SystemModel model = reference_model();
+        FakeTarget target(model);
+        ScriptedPlatform platform;
+        EXPECT_EQ(read_system_configuration(lines, model, target, platform),
+                  ConfigReadStatus::NotAConfiguration);
+        EXPECT_EQ(platform.messages, (test::Messages{{"Not a valid system configuration",
+                                                      "Incorrect File Type", MessageStyle::OkExclamation}}));
+        EXPECT_TRUE(target.calls.empty());
+        EXPECT_TRUE(platform.busy_calls.empty());
+        EXPECT_EQ(model.loop_device_count, reference_model().loop_device_count);
+    }
 }
 
 TEST(SystemConfig, FileCutAtEveryLineStopsThereAndFinishes) {
@@ -133,7 +137,7 @@ TEST(SystemConfig, FileCutAtEveryLineStopsThereAndFinishes) {
     std::vector<std::string> full = system_configuration_lines(saved, kRichFields);
     std::vector<std::size_t> ends = loop_block_ends(saved);
     ASSERT_EQ(ends.back(), full.size());
-    for (std::size_t kept = 0; kept < full.size(); ++kept) {
+    for (std::size_t kept = 1; kept < full.size(); ++kept) {
         std::vector<std::string> lines(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(kept));
         SystemModel model = reference_model();
         FakeTarget target(model);

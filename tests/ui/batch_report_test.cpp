@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <filesystem>
 
 #ifndef _WIN32
@@ -26,10 +27,12 @@ struct ProcessRun {
     std::string err;
 };
 
-// Runs the program without a display, as over SSH.
+// Runs the program without a display, as over SSH, and away from the user's settings.
 ProcessRun run_standwise(const QStringList& args) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QTemporaryDir settings;
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -141,6 +144,10 @@ TEST_F(BatchReportTest, FilesThatCannotBeUsedGiveStatusOneAndNoReport) {
         {"--report", "full", "-o", QString::fromStdString(kept), QString::fromStdString(wrong)});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(lines_of(kept), Texts{"earlier report"});
+
+    run = run_standwise({"--report", "interface", QString::fromStdString(good)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("good.cfg: not an interface configuration; no report written"), std::string::npos);
 }
 
 // Nothing is written when two reports would share a name or a report would replace its input; inputs
@@ -193,8 +200,9 @@ TEST_F(BatchReportTest, ReportsNeverReplaceEachOtherOrTheirInputs) {
 TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {
     for (const QStringList& args :
          {QStringList{"--report"}, QStringList{"--report", "long", "a.cfg"}, QStringList{"--report", "full"},
-          QStringList{"--report", "full", "--bogus", "a"},
-          QStringList{"--report", "full", "a.cfg", "b.cfg"}}) {
+          QStringList{"--report", "full", "--bogus", "a"}, QStringList{"--report", "full", "a.cfg", "b.cfg"},
+          QStringList{"--bogus"}, QStringList{"-platform", "offscreen", "--bogus"},
+          QStringList{"a.cfg", "b.cfg"}, QStringList{"-o", "out.txt", "a.cfg"}}) {
         ProcessRun run = run_standwise(args);
         EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
         EXPECT_NE(run.err.find("Usage: standwise"), std::string::npos);
@@ -203,6 +211,15 @@ TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {
     ProcessRun help = run_standwise({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--report full|short|interface"), std::string::npos);
+    EXPECT_NE(help.out.find("standwise CONFIG "), std::string::npos);
+    // The windows, with or without a configuration to open, need a display and say so in one line.
+    for (const QStringList& args : {QStringList{}, QStringList{"harbour.cfg"}}) {
+        ProcessRun windows = run_standwise(args);
+        EXPECT_EQ(windows.status, 2);
+        EXPECT_EQ(
+            windows.err,
+            "standwise: the windows need a display; --report writes reports without one (see --help)\n");
+    }
     ProcessRun version = run_standwise({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "Standwise V1.04 (Ostrel Standwise V1.0.000)\n");

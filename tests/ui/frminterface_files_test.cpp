@@ -63,9 +63,12 @@ TEST_F(InterfaceFilesTest, SavedSetupLoadsBackThroughTheWindow) {
     EXPECT_EQ(window().frmstandby->toolTip(), "Includes 120 minutes of sounder activation");
     EXPECT_EQ(window().SSTab1->currentIndex(), 0);
 
+    // The first chooser opens in the default folder, the next where the file was saved.
     const std::string filter = "Interface configuration files (*.cfg)|*.cfg";
-    EXPECT_EQ(platform.choosers, (Choosers{{FileMode::Save, "Save Interface Configuration", filter, ""},
-                                           {FileMode::Open, "Load Interface Configuration", filter, ""}}));
+    EXPECT_EQ(platform.choosers,
+              (Choosers{{FileMode::Save, "Save Interface Configuration", filter,
+                         data_path(platform, "configurations")},
+                        {FileMode::Open, "Load Interface Configuration", filter, folder.path()}}));
 }
 
 TEST_F(InterfaceFilesTest, SaveAsksBeforeReplacingAndNamesAFileItCannotWrite) {
@@ -96,8 +99,9 @@ TEST_F(InterfaceFilesTest, FilesThatAreRefusedOrCutKeepWhatCameBefore) {
     const std::string path = save("mixed.cfg");
 
     load(folder.write("system.cfg", "System Configuration\r\nSite\r\n"));
+    load(folder.write("empty.cfg", ""));
     EXPECT_EQ(shown_setup(), entered);
-    EXPECT_EQ(platform.captions(), Texts{"Incorrect File Type"});
+    EXPECT_EQ(platform.captions(), (Texts{"Incorrect File Type", "Incorrect File Type"}));
 
     // Cut after channel 2's option lines: address, label and channel 1 come from the file; channel
     // 2 has just been set to a zone, which empties its currents; the rest stays as it was.
@@ -138,8 +142,11 @@ TEST_F(InterfaceFilesTest, ReportsLineByLine) {
     window().mnunew->trigger();
     enter_mixed_setup();
     expect_golden(report("zones.txt"), "interface/window_zones.txt");
-    EXPECT_EQ(platform.choosers, Choosers(2, {FileMode::Save, "Generate Interface Report",
-                                              "Report text files (*.txt)|*.txt", ""}));
+    const char* const filter = "Report text files (*.txt)|*.txt";
+    EXPECT_EQ(platform.choosers,
+              (Choosers{{FileMode::Save, "Generate Interface Report", filter,
+                         data_path(platform, "interface_reports")},
+                        {FileMode::Save, "Generate Interface Report", filter, folder.path()}}));
     EXPECT_TRUE(platform.opened.empty());
 }
 
@@ -150,8 +157,11 @@ TEST_F(InterfaceFilesTest, OpenReportOpensOnlyAnExistingFile) {
         window().mnuopenreport->trigger();
     }
     EXPECT_EQ(platform.opened, Texts{existing});
-    EXPECT_EQ(platform.choosers.back().title, "Open Report");
-    EXPECT_EQ(platform.choosers.back().mode, FileMode::Open);
+    const std::string full_reports = data_path(platform, "full_reports");
+    Choosers expected;
+    for (const std::string& initial : {full_reports, folder.path(), folder.path()})
+        expected.push_back({FileMode::Open, "Open Report", "Report text files (*.txt)|*.txt", initial});
+    EXPECT_EQ(platform.choosers, expected);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The loop window: opening a loop, count validation, overload, clearing, and leaving it, which
 // recalculates the loop and the system.
+#include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -9,6 +10,10 @@
 
 namespace standwise::test {
 namespace {
+
+QColor drawn_text(const QWidget* label) {
+    return label->palette().color(QPalette::WindowText);
+}
 
 class LoopWindowTest : public SystemWindowTest {
 protected:
@@ -57,7 +62,13 @@ TEST_F(LoopWindowTest, TypedCountsAreValidatedAndStored) {
     EXPECT_EQ(model().loop_device_total[1], 150);
 }
 
-TEST_F(LoopWindowTest, OverloadedLoopTurnsRed) {
+// Under a dark desktop theme, whose own text is light.
+TEST_F(LoopWindowTest, OverloadedLoopTurnsRedWithReadableText) {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
     fit(2, kSmtLoop);
     fit(3, kSmtLoop);
     open_loop(3);
@@ -66,12 +77,25 @@ TEST_F(LoopWindowTest, OverloadedLoopTurnsRed) {
     EXPECT_EQ(platform.captions().back(), "Loop Overloaded");
     EXPECT_EQ(text(main().stb_loadstatus->panel(3)), "Loop 3 X");
     for (QLabel* label : {main().lblload_units_a[3], main().lblcurrent_a[3], main().lblloop_curr[3],
-                          loop_window().lblload_units_alarm})
+                          loop_window().lblload_units_alarm}) {
         EXPECT_EQ(back_colour(label), Colour::Red) << label->objectName().toStdString();
+        EXPECT_EQ(drawn_text(label), QColor(Qt::black)) << label->objectName().toStdString();
+    }
 
     type_count(1, QStringLiteral("100"));
     EXPECT_EQ(text(main().stb_loadstatus->panel(3)), "Loop 3 OK");
     EXPECT_EQ(back_colour(main().lblloop_curr[3]), Colour::ButtonFace);
+    EXPECT_EQ(drawn_text(main().lblloop_curr[3]), QColor(Qt::white));
+    QApplication::setPalette(desktop);
+}
+
+TEST(WarningColours, TextIsBlackOrWhiteWhicheverReadsBetter) {
+    const std::pair<QColor, QColor> cases[] = {
+        {QColor(255, 0, 0), Qt::black}, {QColor(255, 255, 0), Qt::black}, {QColor(0, 0, 128), Qt::white},
+        {QColor(128, 0, 0), Qt::white}, {QColor(0, 0, 0), Qt::white},     {QColor(240, 240, 240), Qt::black},
+    };
+    for (const auto& [background, text] : cases)
+        EXPECT_EQ(readable_text_on(background), text) << background.name().toStdString();
 }
 
 TEST_F(LoopWindowTest, PanelCountAbove512TurnsTheDevicesLabelYellow) {

@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -11,12 +15,32 @@ void quiet_platform_notes(QtMsgType type, const QMessageLogContext& context, con
     fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
+// Two screens side by side, a 1280x800 primary and a 1024x768 to its left, with window frames.
+const char* const kScreens = R"({
+    "windowFrameMargins": true,
+    "screens": [
+        {"name": "primary", "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96, "logicalBpi": 96, "dpr": 1},
+        {"name": "second", "x": -1024, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}
+    ]
+})";
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (!qEnvironmentVariableIsSet("STANDWISE_SCREENSHOTS")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings such as the recent configurations go to a folder of the test run, never the user's.
+    QTemporaryDir scratch;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
+    if (!qEnvironmentVariableIsSet("STANDWISE_SCREENSHOTS")) {
+        QFile screens(QDir(scratch.path()).filePath(QStringLiteral("screens.json")));
+        if (screens.open(QIODevice::WriteOnly)) screens.write(kScreens);
+        screens.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    }
     qInstallMessageHandler(quiet_platform_notes);
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Ostrel"));
+    QApplication::setApplicationName(QStringLiteral("Standwise tests"));
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

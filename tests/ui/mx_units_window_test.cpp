@@ -1,7 +1,10 @@
 // The interface-unit windows on the real loop and main windows, with the shipped device library.
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "model/interface_units.h"
 #include "system_window_fixture.h"
 
 namespace standwise::test {
@@ -163,7 +166,7 @@ TEST_F(UnitWindowTest, TotalsAndLeavingUpdateTheLoopFigures) {
     // One input of the loop in alarm, four at rest, two units.
     EXPECT_EQ(texts(w.lblQuiescent, w.lblAlarm), (Texts{"1.2mA", "1.5mA"}));
     QLabel* loop_alarm = main().lblcurrent_a[kLoop];
-    EXPECT_EQ(text(loop_alarm), "mA");  // the validation ran on the sums before the change
+    EXPECT_EQ(text(loop_alarm), "000.70mA");  // the count change counted the two units; channels follow
 
     w.close();  // the close box leaves as Exit does
     EXPECT_FALSE(w.isVisible());
@@ -189,6 +192,52 @@ TEST_F(UnitWindowTest, ARefusedCountGoesBackToThePreviousOne) {
     EXPECT_EQ(model().mx240_units[kLoop].unit_count, 2);
     EXPECT_EQ(model().loop_device_count[kLoop][77], 2);
     EXPECT_EQ(loop_window().cmb_viewdata[77]->currentText(), "2");
+}
+
+// A count typed into the loop window's field of a unit model takes effect once it is finished
+// (Return here), through the unit window's own count change.
+TEST_F(UnitWindowTest, CountTypedInTheLoopWindowBringsItsUnits) {
+    for (UnitModel unit_model : kUnitModels) {
+        const int type = device_type_of(unit_model);
+        SCOPED_TRACE(type);
+        UnitLoopRecord& record = model().units_of(unit_model)[kLoop];
+        record.units[2].inputs = 1;  // left beyond the count by a file
+        QComboBox* field = loop_window().cmb_viewdata[type];
+        auto finish_typing = [&](const char* count) {
+            type_count(type, QString::fromUtf8(count));
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(field->lineEdit(), &enter);
+        };
+
+        type_count(type, QStringLiteral("2"));
+        EXPECT_EQ(record.unit_count, 0);  // not before the count is finished
+        finish_typing("2");
+        EXPECT_EQ(record.unit_count, 2);
+        EXPECT_EQ(record.units[2].inputs, 0);
+        EXPECT_EQ(model().loop_device_count[kLoop][type], 2);
+        EXPECT_GT(record.alarm, 0);
+        EXPECT_DOUBLE_EQ(model().loop_currents[kLoop][2], record.alarm);
+
+        // Beyond the model's maximum, or not a count: refused, nothing changes.
+        platform.clear_messages();
+        const std::string over = std::to_string(model().device_loop_max[type] + 1);
+        for (const char* refused : {over.c_str(), "abc", "-1", "1.5"}) {
+            finish_typing(refused);
+            EXPECT_EQ(record.unit_count, 2) << refused;
+            EXPECT_EQ(model().loop_device_count[kLoop][type], 2) << refused;
+            EXPECT_EQ(text(field), "2") << refused;
+        }
+        EXPECT_EQ(platform.captions(), Texts{"Too Many Of This Device Type"});
+
+        finish_typing("0");
+        EXPECT_EQ(record.unit_count, 0);
+        EXPECT_EQ(model().loop_currents[kLoop][2], 0);
+    }
+    // A count still being typed is taken when the window is left.
+    type_count(77, QStringLiteral("1"));
+    loop_window().cmdExit->click();
+    EXPECT_EQ(model().mx240_units[kLoop].unit_count, 1);
+    EXPECT_EQ(ctx->unit_window(UnitModel::MX240).TreeView1->topLevelItem(0)->childCount(), 1);
 }
 
 // Units beyond 9 have two-digit numbers in their node texts.

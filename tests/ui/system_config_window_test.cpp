@@ -119,6 +119,8 @@ TEST_F(SystemConfigWindowTest, RefusedOrMissingFileChangesNothing) {
               ConfigReadStatus::NotAConfiguration);
     EXPECT_EQ(main().load_configuration(folder.file("missing.cfg")).file, ReadOutcome::CannotOpen);
     load(folder.file("missing.cfg"));
+    load(folder.write("empty.cfg", ""));
+    load(folder.write("blank.cfg", " \r\n\r\n"));
     // A file far too large for a configuration is named in a message, not read.
     const std::string large = folder.write("large.cfg", std::string(5 << 20, '\n'));
     load(large);
@@ -126,7 +128,8 @@ TEST_F(SystemConfigWindowTest, RefusedOrMissingFileChangesNothing) {
               (RecordedMessage{"The file " + large +
                                    " cannot be loaded: it is too large to be a configuration (over 4 MiB).",
                                "Load System Configuration", MessageStyle::OkExclamation}));
-    EXPECT_EQ(platform.captions(), (Texts{"Incorrect File Type", "Load System Configuration"}));
+    EXPECT_EQ(platform.captions(), (Texts{"Incorrect File Type", "Incorrect File Type", "Incorrect File Type",
+                                          "Load System Configuration"}));
     EXPECT_TRUE(platform.busy_calls.empty());
     EXPECT_EQ(shown(), before);
     EXPECT_EQ(main().SSTabentry->currentIndex(), 10);
@@ -142,7 +145,7 @@ TEST_F(SystemConfigWindowTest, FileCutAtEveryLineKeepsWhatWasReadAndShowsItsCard
         devices[n] = text(main().lbltotal_devices[n]);
     const Texts rich_cards = texts(main().lblloops, main().lblios, main().lblnetworks);
 
-    for (std::size_t kept = 0; kept < full.size(); ++kept) {
+    for (std::size_t kept = 1; kept < full.size(); ++kept) {
         SCOPED_TRACE(kept);
         start_new();
         ASSERT_FALSE(write_text_lines(folder.file("cut.cfg"), Texts(full.begin(), full.begin() + kept)));

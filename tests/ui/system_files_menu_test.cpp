@@ -1,8 +1,10 @@
 // The main window's file and report menus: choosers, overwrite questions, write failures, and the
 // full and short reports written from what the windows show.
 #include <QAction>
+#include <filesystem>
 
 #include "system_files_fixture.h"
+#include "ui/interface/frminterface.h"
 
 namespace standwise::test {
 namespace {
@@ -50,7 +52,7 @@ TEST_F(SystemMenuTest, SaveStyleCommandsAskBeforeReplacingAndNameAFileTheyCannot
         if (!c.exists_caption) continue;
         SCOPED_TRACE(c.title);
         platform.clear_messages();
-        const std::string path = folder.write("existing", "kept\r\n");
+        const std::string path = folder.write("existing.txt", "kept\r\n");
         platform.answer_next(Answer::No);
         platform.choose_next(path);
         (main().*c.action)->trigger();
@@ -76,6 +78,37 @@ TEST_F(SystemMenuTest, SaveStyleCommandsAskBeforeReplacingAndNameAFileTheyCannot
         EXPECT_EQ(platform.messages[0].caption, c.title);
         EXPECT_EQ(platform.messages[0].style, MessageStyle::OkExclamation);
     }
+}
+
+// A name typed without an extension is saved with the filter's, in both workspaces; the overwrite
+// question and the Load chooser look at that name.
+TEST_F(SystemMenuTest, TypedNamesWithoutExtensionGetTheFilters) {
+    frminterface& interface = ctx->interface_window();
+    const std::pair<QAction*, const char*> saves[] = {{main().mnusave, ".cfg"},
+                                                      {main().mnufull, ".txt"},
+                                                      {main().mnushort, ".txt"},
+                                                      {interface.mnusave, ".cfg"},
+                                                      {interface.mnureport, ".txt"}};
+    for (auto [action, extension] : saves) {
+        SCOPED_TRACE(action->text().toStdString());
+        std::filesystem::remove(folder.file(std::string("harbour") + extension));
+        platform.choose_next(folder.file("harbour"));
+        action->trigger();
+        EXPECT_TRUE(std::filesystem::exists(folder.file(std::string("harbour") + extension)));
+        EXPECT_FALSE(std::filesystem::exists(folder.file("harbour")));
+    }
+    EXPECT_TRUE(platform.messages.empty());
+
+    main().txtsite->setText(QStringLiteral("Harbour"));
+    platform.choose_next(folder.file("harbour"));
+    main().mnusave->trigger();
+    EXPECT_EQ(platform.captions(), Texts{"File Exists"});
+    start_new();
+    load(folder.file("harbour.cfg"));
+    EXPECT_EQ(text(main().txtsite), "Harbour");
+
+    const std::string typed = save("harbour.txt.bak");
+    EXPECT_EQ(lines_of(typed)[0], "System Configuration");
 }
 
 TEST_F(SystemMenuTest, OpenReportShowsOnlyAReadableFile) {

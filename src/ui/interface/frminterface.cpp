@@ -3,9 +3,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -16,9 +19,11 @@
 #include "files/interface_report.h"
 #include "model/numbers.h"
 #include "ui/app_context.h"
+#include "ui/open_configuration.h"
 #include "ui/standby_readouts.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 #include "ui/workspace_commands.h"
 
 using standwise::ChannelFunction;
@@ -54,6 +59,7 @@ frminterface::frminterface(standwise::AppContext& ctx) : ctx_(ctx) {
     layout->addWidget(SSTab1);
     setCentralWidget(central);
     connect_handlers();
+    setAcceptDrops(true);
     Form_Load();
     resize(sizeHint().expandedTo(QSize(600, 0)));
 }
@@ -222,6 +228,7 @@ void frminterface::mnunew_Click() {
 void frminterface::mnuswitch_to_system_Click() {
     hide();
     frmmain& main = ctx_.main();
+    standwise::place_over(&main, this);
     main.show();
     main.SSTabentry->setCurrentIndex(frmmain::kSiteDetailsTab);
 }
@@ -236,6 +243,16 @@ void frminterface::mnuviewrelease_Click() {
 
 void frminterface::mnuabout_Click() {
     standwise::show_about_box(ctx_, this);
+}
+
+// Files dropped on the window are checked on the drop, which tells the user what it takes.
+void frminterface::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void frminterface::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    standwise::drop_configuration(ctx_, *event->mimeData(), standwise::Workspace::Interface);
 }
 
 // Closing this window ends the program at once, without the main window's question.

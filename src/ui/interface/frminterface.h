@@ -23,6 +23,7 @@ class QTabWidget;
 
 namespace standwise {
 class AppContext;
+class RecentConfigurations;
 struct InterfaceReportInputs;
 }  // namespace standwise
 
@@ -47,6 +48,10 @@ public:
     /// Reads a configuration file into the window, as "Load Configuration" does once a file is
     /// chosen; nothing when the file cannot be opened for reading.
     standwise::ConfigLoad load_configuration(const std::string& path);
+    /// "Load interface" once the file is chosen: an interface configuration read goes to the top
+    /// of the recent configurations.
+    void open_configuration(const std::string& path);
+    standwise::RecentConfigurations& recent() { return *recent_; }
 
     /// Selects a list position as a user's choice would, running the list's handling.
     void select_address(int position);
@@ -96,6 +101,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Building the window (frminterface_layout.cpp).
@@ -112,4 +119,5 @@ private:
     void set_sector_controls(int n, bool enabled);
 
     standwise::AppContext& ctx_;
+    standwise::RecentConfigurations* recent_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "ui/app_context.h"
 #include "ui/file_commands.h"
 #include "ui/interface/frminterface.h"
+#include "ui/recent_configurations.h"
 #include "ui/widgets.h"
 
 using standwise::qs;
@@ -61,15 +62,26 @@ std::vector<std::string> frminterface::report_lines() const {
 }
 
 void frminterface::mnusave_Click() {
-    standwise::save_to_chosen_file(ctx_.platform,
-                                   {"Save Interface Configuration", kConfigFilter, "", "File Exists"},
-                                   [this] { return configuration_lines(); });
+    using standwise::FileKind;
+    const standwise::SaveCommand command{"Save Interface Configuration", kConfigFilter,
+                                         ctx_.folder_for(FileKind::InterfaceConfiguration), "File Exists"};
+    if (auto path = standwise::save_to_chosen_file(ctx_.platform, command,
+                                                   [this] { return configuration_lines(); })) {
+        ctx_.used_file(FileKind::InterfaceConfiguration, *path);
+        recent_->add(*path);
+    }
 }
 
+// A report just written is the one most likely opened next, so "Open Report" follows it too.
 void frminterface::mnureport_Click() {
-    standwise::save_to_chosen_file(ctx_.platform,
-                                   {"Generate Interface Report", kReportFilter, "", "File Exists"},
-                                   [this] { return report_lines(); });
+    using standwise::FileKind;
+    const standwise::SaveCommand command{"Generate Interface Report", kReportFilter,
+                                         ctx_.folder_for(FileKind::InterfaceReport), "File Exists"};
+    if (auto path =
+            standwise::save_to_chosen_file(ctx_.platform, command, [this] { return report_lines(); })) {
+        ctx_.used_file(FileKind::InterfaceReport, *path);
+        ctx_.used_file(FileKind::Report, *path);
+    }
 }
 
 standwise::ConfigLoad frminterface::load_configuration(const std::string& path) {
@@ -82,14 +94,22 @@ standwise::ConfigLoad frminterface::load_configuration(const std::string& path) 
 }
 
 void frminterface::mnuload_Click() {
-    const std::string path = ctx_.platform.choose_file(standwise::FileMode::Open,
-                                                       "Load Interface Configuration", kConfigFilter, "");
-    if (!path.empty())
-        standwise::report_refused_file(ctx_.platform, "Load Interface Configuration", path,
-                                       load_configuration(path));
+    const std::string path =
+        ctx_.platform.choose_file(standwise::FileMode::Open, "Load Interface Configuration", kConfigFilter,
+                                  ctx_.folder_for(standwise::FileKind::InterfaceConfiguration));
+    if (!path.empty()) open_configuration(path);
     SSTab1->setCurrentIndex(0);
 }
 
+void frminterface::open_configuration(const std::string& path) {
+    ctx_.used_file(standwise::FileKind::InterfaceConfiguration, path);
+    const standwise::ConfigLoad load = load_configuration(path);
+    standwise::report_refused_file(ctx_.platform, "Load Interface Configuration", path, load);
+    if (load.file_read() && load.status != standwise::ConfigReadStatus::NotAConfiguration) recent_->add(path);
+}
+
 void frminterface::mnuopenreport_Click() {
-    standwise::open_chosen_report(ctx_.platform, "");
+    const std::string path =
+        standwise::open_chosen_report(ctx_.platform, ctx_.folder_for(standwise::FileKind::Report));
+    if (!path.empty()) ctx_.used_file(standwise::FileKind::Report, path);
 }

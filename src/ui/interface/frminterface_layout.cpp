@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "ui/interface/frminterface.h"
+#include "ui/open_configuration.h"
+#include "ui/recent_configurations.h"
 #include "ui/standby_readouts.h"
 #include "ui/widgets.h"
 
@@ -61,7 +63,11 @@ void frminterface::build_menus() {
     mnunew = add_menu_action(mnufile, "mnunew", "New Configuration");
     mnuload = add_menu_action(mnufile, "mnuload", "Load interface");
     mnusave = add_menu_action(mnufile, "mnusave", "Save interface");
-    mnufile->addSeparator();
+    QAction* before_switch = mnufile->addSeparator();
+    recent_ = new standwise::RecentConfigurations(
+        mnufile, before_switch, QStringLiteral("interface"), [this](const std::string& path) {
+            standwise::open_recent_configuration(ctx_, path, standwise::Workspace::Interface);
+        });
     mnuswitch_to_system = add_menu_action(mnufile, "mnuswitch_to_system", "Switch to system");
     mnufile->addSeparator();
     mnuexit = add_menu_action(mnufile, "mnuexit", "Exit");

@@ -7,6 +7,8 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "model/interface_units.h"
 #include "model/numbers.h"
@@ -14,6 +16,7 @@
 #include "ui/interface/unit_tree_icons.h"
 #include "ui/system/frmloopx.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 
 using standwise::NodeKind;
 using standwise::qs;
@@ -115,36 +118,64 @@ QTreeWidgetItem* frmMXunits::node(const QString& key) const {
     return nullptr;
 }
 
+// The record takes the new count before the validation works the loop out, so the loop's figures
+// carry the units at once; a refused count gets the record back as it was.
 void frmMXunits::cmbInterfaces_Change() {
     const int position = cmbInterfaces->currentIndex();
     if (position < 0 || loop_ < 1) return;
+    standwise::UnitLoopRecord& record = ctx_.model.units_of(spec_.model)[loop_];
+    const standwise::UnitLoopRecord before = record;
+    QTreeWidgetItem* hub = root();
+    // Removed units are cleared, and a unit that comes into use starts empty, whatever a file left
+    // beyond the old count.
+    for (int number = std::min(hub->childCount(), position) + 1;
+         number <= std::max(hub->childCount(), position); ++number)
+        unit(number) = {};
+    record.unit_count = static_cast<std::int16_t>(position);
+    calcConsumptions(loop_);
+
     const int device_type = standwise::device_type_of(spec_.model);
     if (ctx_.validate_device_count(ss(cmbInterfaces->currentText()), loop_, device_type).text.empty()) {
         // Refused and already reported: going back validates the previous count again.
+        record = before;
+        calcConsumptions(loop_);
         cmbInterfaces->setCurrentIndex(previous_count_index_);
         return;
     }
     previous_count_index_ = position;
-    standwise::UnitLoopRecord& record = ctx_.model.units_of(spec_.model)[loop_];
-    record.unit_count = static_cast<std::int16_t>(position);
     show_count_in_loop_window(position);
 
-    QTreeWidgetItem* hub = root();
-    while (hub->childCount() > position) {
-        const int number = hub->childCount();
-        delete hub->takeChild(number - 1);
-        unit(number) = {};
-    }
-    while (hub->childCount() < position) {
-        const int number = hub->childCount() + 1;
-        // A unit that comes into use starts empty, whatever a file left beyond the old count.
-        unit(number) = {};
-        add_unit_node(number)->setExpanded(true);
-    }
+    while (hub->childCount() > position)
+        delete hub->takeChild(hub->childCount() - 1);
+    while (hub->childCount() < position)
+        add_unit_node(hub->childCount() + 1)->setExpanded(true);
 
-    calcConsumptions(loop_);
     show_totals();
     if (position != 0) TreeView1_SelectionUpdate();
+}
+
+void frmMXunits::count_typed_in_loop_window(int loop, const QString& text) {
+    {
+        // The window may show another loop, or this one as it was before a file or a clear.
+        const QSignalBlocker quiet(cmbInterfaces);
+        populateForm(loop);
+    }
+    previous_count_index_ = cmbInterfaces->currentIndex();
+    const std::optional<int> count = standwise::typed_unit_count(ss(text));
+    if (!count) {
+        show_count_in_loop_window(previous_count_index_);
+    } else if (*count >= cmbInterfaces->count()) {
+        // Beyond the list, so beyond the model's maximum: the validation says so, and the previous
+        // count is validated and stored again, as when the list goes back.
+        const int device_type = standwise::device_type_of(spec_.model);
+        ctx_.validate_device_count(ss(text), loop_, device_type);
+        ctx_.validate_device_count(std::to_string(previous_count_index_), loop_, device_type);
+        show_count_in_loop_window(previous_count_index_);
+    } else if (*count == previous_count_index_) {
+        show_count_in_loop_window(*count);
+    } else {
+        cmbInterfaces->setCurrentIndex(*count);
+    }
 }
 
 // The count is already validated and the loop recalculated, so the loop window's own handling of
@@ -233,6 +264,7 @@ void frmMXunits::cmdRemove_Click() {
 void frmMXunits::cmdExit_Click() {
     hide();
     if (loop_ >= 1) ctx_.calc_loop(loop_);
+    standwise::place_over(&ctx_.loopx(), this);
     ctx_.loopx().show();
 }
 

@@ -36,6 +36,11 @@ public:
     double getQuiescent() const { return quiescent_sum_; }
     double getAlarm() const { return alarm_sum_; }
 
+    /// A count typed into the loop window's field of this model: runs the count change for that
+    /// loop as if the count had been chosen in this window's list, with its validation and
+    /// messages. A text that is not a whole count, or a refused count, leaves the count as it was.
+    void count_typed_in_loop_window(int loop, const QString& text);
+
     /// The node with the given key, or null.
     QTreeWidgetItem* node(const QString& key) const;
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "calc/loop_calc.h"
 #include "model/interface_units.h"
@@ -17,6 +18,7 @@
 #include "ui/misc/frmdevice_help.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 
 using standwise::MessageStyle;
 using standwise::qs;
@@ -87,6 +89,7 @@ void frmloopx::clear_load_units() {
 }
 
 void frmloopx::show_counts(int loop) {
+    unit_count_typed_ = {};
     for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t) {
         QComboBox* combo = cmb_viewdata[t];
         const int count = ctx_.model.loop_device_count[loop][t];
@@ -110,6 +113,12 @@ void frmloopx::show_loop_result(const standwise::LoopResult& r) {
 void frmloopx::cmb_viewdata_Change(int t) {
     if (!ctx_.model.loop_form_ready) return;
     QComboBox* combo = cmb_viewdata[t];
+    // A unit count never stands without its units: the unit window changes both.
+    if (const std::optional<standwise::UnitModel> unit_model = standwise::unit_model_of(t)) {
+        unit_count_typed_[static_cast<std::size_t>(*unit_model)] = false;
+        ctx_.unit_window(*unit_model).count_typed_in_loop_window(loop_number, combo->currentText());
+        return;
+    }
     const standwise::CountValidation result =
         ctx_.validate_device_count(ss(combo->currentText()), loop_number, t);
     // Putting back an empty text runs this handling again, which stores 0 and recalculates.
@@ -121,9 +130,16 @@ void frmloopx::cmb_viewdata_Click(int t) {
     cmb_viewdata_Change(t);
 }
 
+void frmloopx::finish_typed_unit_counts() {
+    for (standwise::UnitModel unit_model : standwise::kUnitModels)
+        if (unit_count_typed_[static_cast<std::size_t>(unit_model)])
+            cmb_viewdata_Change(standwise::device_type_of(unit_model));
+}
+
 void frmloopx::lbldevice_help_Click(int t) {
     frmdevice_help& help = ctx_.device_help();
     help.fill(ctx_.model, t);
+    standwise::place_over(&help, this);
     help.exec();
 }
 
@@ -139,7 +155,9 @@ void frmloopx::cmdMX240_Click() {
 
 // The MX240 window shows before it is filled; the other two are filled first.
 void frmloopx::open_unit_window(standwise::UnitModel unit_model) {
+    finish_typed_unit_counts();
     frmMXunits& units = ctx_.unit_window(unit_model);
+    standwise::place_over(&units, this);
     if (unit_model == standwise::UnitModel::MX240) {
         units.show();
         units.populateForm(loop_number);
@@ -157,6 +175,7 @@ void frmloopx::clear_configuration(int loop) {
     standwise::SystemModel& model = ctx_.model;
     const bool ready = model.loop_form_ready;
     model.loop_form_ready = false;
+    unit_count_typed_ = {};
     for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t) {
         cmb_viewdata[t]->setCurrentIndex(0);
         cmb_viewdata[t]->setEditText(QStringLiteral("0"));
@@ -180,11 +199,13 @@ void frmloopx::cmdExit_Click() {
 }
 
 void frmloopx::mnuexit_Click() {
+    finish_typed_unit_counts();
     hide();
     leave();
 }
 
 void frmloopx::leave() {
+    standwise::place_over(&ctx_.main(), this);
     ctx_.main().show();
     if (loop_number < 1 || loop_number > standwise::kLoops) return;
     ctx_.calc_loop(loop_number);
@@ -193,6 +214,7 @@ void frmloopx::leave() {
 
 // The close box leaves the window as Exit does; the window and its lists are kept.
 void frmloopx::closeEvent(QCloseEvent* event) {
+    finish_typed_unit_counts();
     event->accept();
     leave();
 }

@@ -37,6 +37,8 @@ public:
     void focus_first_count();
     void show_loop_result(const standwise::LoopResult& result);
 
+    /// For the unit models' types 75, 76 and 77 the change is the unit window's own count change,
+    /// run when the typed count is finished (Return, leaving the field, a pick from the list).
     void cmb_viewdata_Change(int device_type);
     void cmb_viewdata_Click(int device_type);
     void lbldevice_help_Click(int device_type);
@@ -70,9 +72,13 @@ private:
     QPushButton* change_button(const char* name, void (frmloopx::*handler)());
 
     void open_unit_window(standwise::UnitModel unit_model);
+    /// Runs the count change of a unit field typed into but not yet finished.
+    void finish_typed_unit_counts();
     /// What leaving the window does, whichever way it is left.
     void leave();
 
     standwise::AppContext& ctx_;
     bool lists_editable_ = false;
+    // A unit count typed into but not yet finished, per model.
+    std::array<bool, 3> unit_count_typed_{};
 };

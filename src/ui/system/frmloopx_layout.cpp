@@ -5,11 +5,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "model/interface_units.h"
+#include "ui/app_context.h"
 #include "ui/system/frmloopx.h"
 #include "ui/widgets.h"
 
@@ -63,7 +67,17 @@ QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
         combo->setObjectName(indexed_name("cmb_viewdata", t));
         combo->setMaxVisibleItems(15);
         combo->setFixedWidth(72);
-        connect(combo, &QComboBox::editTextChanged, this, [this, t] { cmb_viewdata_Change(t); });
+        if (const std::optional<standwise::UnitModel> unit_model = standwise::unit_model_of(t)) {
+            // Every keystroke would add or remove units on the way to the count typed ("12" passes
+            // through 1), so a unit count is taken once it is finished.
+            connect(combo, &QComboBox::editTextChanged, this, [this, unit_model] {
+                if (ctx_.model.loop_form_ready)
+                    unit_count_typed_[static_cast<std::size_t>(*unit_model)] = true;
+            });
+            connect(combo, &QComboBox::activated, this, [this, t] { cmb_viewdata_Click(t); });
+        } else {
+            connect(combo, &QComboBox::editTextChanged, this, [this, t] { cmb_viewdata_Change(t); });
+        }
         cmb_viewdata[t] = combo;
 
         grid->addWidget(label, row, column);
@@ -117,5 +131,8 @@ void frmloopx::make_lists_editable() {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);  // a typed digit must stay what was typed
+        if (standwise::unit_model_of(t))
+            connect(combo->lineEdit(), &QLineEdit::editingFinished, this,
+                    &frmloopx::finish_typed_unit_counts);
     }
 }

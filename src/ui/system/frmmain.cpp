@@ -4,9 +4,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -20,11 +23,13 @@
 #include "model/numbers.h"
 #include "ui/app_context.h"
 #include "ui/interface/frminterface.h"
+#include "ui/open_configuration.h"
 #include "ui/standby_readouts.h"
 #include "ui/startup.h"
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 #include "ui/workspace_commands.h"
 
 using standwise::Answer;
@@ -67,6 +72,7 @@ frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
     layout->addWidget(stb_loadstatus);
     setCentralWidget(central);
     connect_handlers();
+    setAcceptDrops(true);
 
     resize(880, 440);
 }
@@ -197,6 +203,7 @@ void frmmain::cmdview_Click(int n) {
     loop_window.clear_load_units();
     hide();
     loop_window.setWindowTitle(qs(standwise::loop_window_title(ctx_.model, n)));
+    standwise::place_over(&loop_window, this);
     loop_window.show();
     ctx_.model.loop_form_ready = false;
     loop_window.show_counts(n);
@@ -211,6 +218,7 @@ void frmmain::stb_loadstatus_PanelClick(int panel) {
 
 void frmmain::cmdconfigure_Click() {
     hide();
+    standwise::place_over(&ctx_.newfront(), this);
     ctx_.newfront().show();
     ctx_.newfront().raise();
 }
@@ -236,6 +244,7 @@ void frmmain::mnunew_Click() {
 void frmmain::mnuswitch_to_interface_Click() {
     hide();
     frminterface& window = ctx_.interface_window();
+    standwise::place_over(&window, this);
     window.show();
     window.SSTab1->setCurrentIndex(0);
 }
@@ -265,6 +274,16 @@ void frmmain::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     ctx_.end_program();
+}
+
+// Files dropped on the window are checked on the drop, which tells the user what it takes.
+void frmmain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void frmmain::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    standwise::drop_configuration(ctx_, *event->mimeData(), standwise::Workspace::System);
 }
 
 void frmmain::showEvent(QShowEvent* event) {

@@ -22,6 +22,7 @@ class QTabWidget;
 
 namespace standwise {
 class AppContext;
+class RecentConfigurations;
 class StatusBar;
 struct LoopResult;
 struct SystemResult;
@@ -49,6 +50,10 @@ public:
     /// Reads a configuration file into the windows, as "Load configuration" does once a file is
     /// chosen; nothing when the file cannot be opened for reading.
     standwise::ConfigLoad load_configuration(const std::string& path);
+    /// "Load configuration" once the file is chosen: a system configuration read goes to the top
+    /// of the recent configurations.
+    void open_configuration(const std::string& path);
+    standwise::RecentConfigurations& recent() { return *recent_; }
     /// The reports of the current state, from the figures the windows show, time-stamped now.
     std::vector<std::string> full_report_lines();
     std::vector<std::string> short_report_lines();
@@ -106,6 +111,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Building the window (frmmain_layout.cpp).
@@ -124,4 +131,5 @@ private:
     standwise::SystemReportInputs report_inputs() const;
 
     standwise::AppContext& ctx_;
+    standwise::RecentConfigurations* recent_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "files/system_report.h"
 #include "ui/app_context.h"
 #include "ui/file_commands.h"
+#include "ui/recent_configurations.h"
 #include "ui/system/frmmain.h"
 #include "ui/system/system_config_loader.h"
 #include "ui/widgets.h"
@@ -67,38 +68,49 @@ std::vector<std::string> frmmain::short_report_lines() {
     return standwise::short_report_lines(ctx_.model, report_inputs(), ctx_.platform.now());
 }
 
+void frmmain::open_configuration(const std::string& path) {
+    const standwise::ConfigLoad load = load_configuration(path);
+    standwise::report_refused_file(ctx_.platform, "Load System Configuration", path, load);
+    if (load.file_read() && load.status != standwise::ConfigReadStatus::NotAConfiguration) recent_->add(path);
+}
+
 void frmmain::mnusave_Click() {
-    standwise::save_to_chosen_file(ctx_.platform,
-                                   {"Save System Configuration", kConfigFilter,
-                                    standwise::data_path(ctx_.platform, "configurations"), "File Exists"},
-                                   [this] { return configuration_lines(); });
+    if (auto path = standwise::save_to_chosen_file(
+            ctx_.platform,
+            {"Save System Configuration", kConfigFilter,
+             standwise::data_path(ctx_.platform, "configurations"), "File Exists"},
+            [this] { return configuration_lines(); }))
+        recent_->add(*path);
 }
 
 void frmmain::mnuload_Click() {
     const std::string path =
         ctx_.platform.choose_file(standwise::FileMode::Open, "Load System Configuration", kConfigFilter,
                                   standwise::data_path(ctx_.platform, "configurations"));
-    if (!path.empty())
-        standwise::report_refused_file(ctx_.platform, "Load System Configuration", path,
-                                       load_configuration(path));
+    if (!path.empty()) open_configuration(path);
 }
 
+// A report just written is the one most likely opened next; the interface workspace's
+// "Open Report" follows it (this workspace's opens in the program folder).
 void frmmain::mnufull_Click() {
-    standwise::save_to_chosen_file(
-        ctx_.platform,
-        {"Generate System Full Report", "Full report text files (*.txt)|*.txt",
-         standwise::data_path(ctx_.platform, "full_reports"), "Generate Full Report - File Exists"},
-        [this] { return full_report_lines(); });
+    if (auto path = standwise::save_to_chosen_file(
+            ctx_.platform,
+            {"Generate System Full Report", "Full report text files (*.txt)|*.txt",
+             standwise::data_path(ctx_.platform, "full_reports"), "Generate Full Report - File Exists"},
+            [this] { return full_report_lines(); }))
+        ctx_.used_file(standwise::FileKind::Report, *path);
 }
 
 void frmmain::mnushort_Click() {
-    standwise::save_to_chosen_file(
-        ctx_.platform,
-        {"Generate System Short Report", "Short report text files (*.txt)|*.txt",
-         standwise::data_path(ctx_.platform, "short_reports"), "Generate Short Report - File Exists"},
-        [this] { return short_report_lines(); });
+    if (auto path = standwise::save_to_chosen_file(
+            ctx_.platform,
+            {"Generate System Short Report", "Short report text files (*.txt)|*.txt",
+             standwise::data_path(ctx_.platform, "short_reports"), "Generate Short Report - File Exists"},
+            [this] { return short_report_lines(); }))
+        ctx_.used_file(standwise::FileKind::Report, *path);
 }
 
 void frmmain::mnuopenreport_Click() {
-    standwise::open_chosen_report(ctx_.platform, ctx_.platform.program_folder());
+    const std::string path = standwise::open_chosen_report(ctx_.platform, ctx_.platform.program_folder());
+    if (!path.empty()) ctx_.used_file(standwise::FileKind::Report, path);
 }

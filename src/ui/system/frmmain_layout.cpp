@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/open_configuration.h"
+#include "ui/recent_configurations.h"
 #include "ui/standby_readouts.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
@@ -40,8 +42,12 @@ void frmmain::build_menus() {
     mnunew = add_menu_action(file, "mnunew", "New configuration");
     mnuload = add_menu_action(file, "mnuload", "Load configuration");
     mnusave = add_menu_action(file, "mnusave", "Save configuration");
-    file->addSeparator();
+    QAction* before_switch = file->addSeparator();
     mnuswitch_to_interface = add_menu_action(file, "mnuswitch_to_interface", "Switch to interface");
+    recent_ = new standwise::RecentConfigurations(
+        file, before_switch, QStringLiteral("system"), [this](const std::string& path) {
+            standwise::open_recent_configuration(ctx_, path, standwise::Workspace::System);
+        });
     file->addSeparator();
     mnuexit = add_menu_action(file, "mnuexit", "Exit");
 

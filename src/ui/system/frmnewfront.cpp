@@ -21,6 +21,7 @@
 #include "ui/misc/frmpicture.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
+#include "ui/window_placement.h"
 
 using standwise::Answer;
 using standwise::MessageStyle;
@@ -263,12 +264,14 @@ void frmnewfront::check_quietly(QRadioButton* button) {
 
 void frmnewfront::cmdhelp_Click() {
     frmpicture& picture = ctx_.picture();
+    standwise::place_over(&picture, this);
     picture.show();
     picture.raise();
 }
 
 void frmnewfront::cmdExit_Click() {
     hide();
+    standwise::place_over(&ctx_.main(), this);
     ctx_.main().show();
 }
 

@@ -1,0 +1,83 @@
+#include "ui/open_configuration.h"
+
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QUrl>
+#include <filesystem>
+#include <optional>
+
+#include "files/interface_config.h"
+#include "files/system_config.h"
+#include "ui/app_context.h"
+#include "ui/file_commands.h"
+#include "ui/interface/frminterface.h"
+#include "ui/recent_configurations.h"
+#include "ui/system/frmmain.h"
+#include "ui/widgets.h"
+
+namespace standwise {
+namespace {
+
+constexpr const char* kOpenCaption = "Open Configuration";
+
+// The file's lines, or nothing when it cannot be read: it is then named with the reason.
+std::optional<std::vector<std::string>> lines_or_told(Platform& platform, const std::string& path) {
+    TextLines file = platform.read_lines(path);
+    if (file.read()) return std::move(file.lines);
+    platform.ask_user(unloadable_message(path, unread_reason(file, "configuration")), kOpenCaption,
+                      MessageStyle::OkExclamation);
+    return std::nullopt;
+}
+
+void load_in(AppContext& ctx, const std::string& path, Workspace workspace) {
+    if (workspace == Workspace::Interface) {
+        frminterface& window = ctx.interface_window();
+        if (!window.isVisible()) ctx.main().mnuswitch_to_interface_Click();
+        window.open_configuration(path);
+        window.SSTab1->setCurrentIndex(0);
+    } else {
+        if (ctx.has_interface_window() && ctx.interface_window().isVisible())
+            ctx.interface_window().mnuswitch_to_system_Click();
+        ctx.main().open_configuration(path);
+    }
+}
+
+}  // namespace
+
+void open_configuration_file(AppContext& ctx, const std::string& path, Workspace receiving) {
+    const std::optional<std::vector<std::string>> lines = lines_or_told(ctx.platform, path);
+    if (!lines) return;
+    const std::string marker = lines->empty() ? std::string() : lines->front();
+    Workspace workspace = receiving;
+    if (marker == kSystemConfigMarker) workspace = Workspace::System;
+    if (marker == kInterfaceConfigMarker) workspace = Workspace::Interface;
+    load_in(ctx, path, workspace);
+}
+
+void open_recent_configuration(AppContext& ctx, const std::string& path, Workspace workspace) {
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) {
+        RecentConfigurations& recent =
+            workspace == Workspace::Interface ? ctx.interface_window().recent() : ctx.main().recent();
+        recent.remove(path);
+        ctx.platform.ask_user("The file " + path + " no longer exists." + kCrLf +
+                                  "It has been taken off the recent configurations.",
+                              "Recent configurations", MessageStyle::OkExclamation);
+        return;
+    }
+    if (lines_or_told(ctx.platform, path)) load_in(ctx, path, workspace);
+}
+
+void drop_configuration(AppContext& ctx, const QMimeData& data, Workspace receiving) {
+    const QList<QUrl> urls = data.urls();
+    const QString path = urls.size() == 1 ? urls.front().toLocalFile() : QString();
+    if (path.isEmpty() || QFileInfo(path).suffix().compare(QLatin1String("cfg"), Qt::CaseInsensitive) != 0) {
+        ctx.platform.ask_user("Drop one configuration file (*.cfg) here to load it.", kOpenCaption,
+                              MessageStyle::OkInformation);
+        return;
+    }
+    open_configuration_file(ctx, ss(path), receiving);
+}
+
+}  // namespace standwise
