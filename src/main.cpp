@@ -21,7 +21,7 @@
 #include "ui/open_configuration.h"
 #include "ui/system/frmmain.h"
 #include "ui/version_info.h"
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
 
 namespace {
 

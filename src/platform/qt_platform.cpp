@@ -15,8 +15,8 @@
 #include <QUrl>
 #include <cmath>
 
-#include "files/text_file.h"
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
+#include "platform/text_files.h"
 
 namespace standwise {
 namespace {
@@ -49,16 +49,7 @@ void show_text_viewer(const std::string& path) {
 }  // namespace
 
 std::string message_lines(const std::string& prompt) {
-    std::string text;
-    for (std::size_t i = 0; i < prompt.size(); ++i) {
-        if (prompt[i] == '\r') {
-            text += '\n';
-            if (i + 1 < prompt.size() && prompt[i + 1] == '\n') ++i;
-        } else {
-            text += prompt[i];
-        }
-    }
-    return text;
+    return replace_line_breaks(prompt, "\n");
 }
 
 std::string chooser_filter(const std::string& filter) {

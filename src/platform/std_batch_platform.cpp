@@ -3,22 +3,15 @@
 #include <chrono>
 #include <ctime>
 
+#include "platform/text_files.h"
+
 namespace standwise {
 
 BatchPlatform::BatchPlatform(std::string program_folder, std::ostream& messages)
     : StdPlatform(std::move(program_folder)), messages_(messages) {}
 
 std::string BatchPlatform::message_line(const std::string& prompt, const std::string& caption) {
-    std::string text;
-    for (std::size_t i = 0; i < prompt.size(); ++i) {
-        if (prompt[i] == '\r' || prompt[i] == '\n') {
-            if (prompt[i] == '\r' && i + 1 < prompt.size() && prompt[i + 1] == '\n') ++i;
-            text += ' ';
-        } else {
-            text += prompt[i];
-        }
-    }
-    return caption + ": " + text;
+    return caption + ": " + replace_line_breaks(prompt, " ");
 }
 
 Answer BatchPlatform::ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "files/text_file.h"
+#include "platform/text_files.h"
 
 namespace standwise {
 

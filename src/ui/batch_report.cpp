@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "files/system_config.h"
-#include "files/text_file.h"
+#include "platform/text_files.h"
 #include "platform/std_batch_platform.h"
 #include "ui/app_context.h"
 #include "ui/batch_targets.h"

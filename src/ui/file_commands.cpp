@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "files/file_names.h"
-#include "files/text_file.h"
+#include "platform/text_files.h"
 
 namespace standwise {
 namespace {

@@ -14,7 +14,7 @@
 #include "ui/system/frmmain.h"
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
 
 namespace standwise {
 namespace {

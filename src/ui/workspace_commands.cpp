@@ -4,7 +4,7 @@
 
 #include "ui/app_context.h"
 #include "ui/misc/frmabout.h"
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
 
 namespace standwise {
 

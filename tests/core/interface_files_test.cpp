@@ -2,7 +2,7 @@
 
 #include "files/interface_config.h"
 #include "files/interface_report.h"
-#include "files/text_file.h"
+#include "platform/text_files.h"
 #include "model/reference_tables.h"
 #include "support/golden.h"
 #include "support/samples.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "files/text_file.h"
+#include "platform/text_files.h"
 #include "model/interface_units.h"
 #include "model/reference_tables.h"
 #include "support/samples.h"

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "files/text_file.h"
+#include "platform/text_files.h"
 #include "model/interface_units.h"
 #include "model/numbers.h"
 #include "model/reference_tables.h"
-#include "platform/std_file_io.h"
+#include "platform/file_io.h"
 
 namespace standwise::fuzz {
 

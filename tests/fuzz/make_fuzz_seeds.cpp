@@ -8,7 +8,7 @@
 
 #include "files/interface_config.h"
 #include "files/system_config.h"
-#include "files/text_file.h"
+#include "platform/text_files.h"
 #include "model/reference_tables.h"
 #include "support/samples.h"
 #include "support/scripted_platform.h"

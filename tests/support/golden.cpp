@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "files/text_file.h"
+#include "platform/text_files.h"
 
 namespace standwise::test {
 

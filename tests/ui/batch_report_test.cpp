@@ -12,7 +12,7 @@
 
 #include "files/interface_config.h"
 #include "files/system_config.h"
-#include "files/text_file.h"
+#include "platform/text_files.h"
 #include "support/golden.h"
 #include "support/samples.h"
 #include "system_window_fixture.h"

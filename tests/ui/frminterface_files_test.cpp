@@ -5,7 +5,7 @@
 #include <QTabWidget>
 
 #include "files/interface_config.h"
-#include "files/text_file.h"
+#include "platform/text_files.h"
 #include "interface_window_fixture.h"
 #include "support/golden.h"
 

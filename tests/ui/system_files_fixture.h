@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "files/text_file.h"
+#include "platform/text_files.h"
 #include "support/golden.h"
 #include "system_window_fixture.h"
 

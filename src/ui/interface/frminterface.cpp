@@ -23,7 +23,7 @@
 #include "ui/standby_readouts.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
 #include "ui/workspace_commands.h"
 
 using standwise::ChannelFunction;

@@ -16,7 +16,7 @@
 #include "ui/interface/unit_tree_icons.h"
 #include "ui/system/frmloopx.h"
 #include "ui/widgets.h"
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
 
 using standwise::NodeKind;
 using standwise::qs;

@@ -18,7 +18,7 @@
 #include "ui/misc/frmdevice_help.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
 
 using standwise::MessageStyle;
 using standwise::qs;

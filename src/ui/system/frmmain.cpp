@@ -29,7 +29,7 @@
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
 #include "ui/workspace_commands.h"
 
 using standwise::Answer;

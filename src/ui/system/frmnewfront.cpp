@@ -21,7 +21,7 @@
 #include "ui/misc/frmpicture.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
 
 using standwise::Answer;
 using standwise::MessageStyle;

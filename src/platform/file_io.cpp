@@ -1,4 +1,4 @@
-#include "platform/std_file_io.h"
+#include "platform/file_io.h"
 
 #include <cerrno>
 #include <filesystem>

@@ -1,6 +1,8 @@
-#include "files/text_file.h"
+#include "platform/text_files.h"
 
-#include "platform/std_file_io.h"
+#include <algorithm>
+
+#include "platform/file_io.h"
 
 namespace standwise {
 namespace {
@@ -52,20 +54,30 @@ std::string decode_text(const std::string& raw) {
     return out;
 }
 
-std::vector<std::string> split_lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string current;
+std::string replace_line_breaks(std::string_view text, std::string_view replacement) {
+    std::string out;
+    out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
+        const char c = text[i];
         if (c == '\r' || c == '\n') {
-            lines.push_back(std::move(current));
-            current.clear();
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += replacement;
         } else {
-            current += c;
+            out += c;
         }
     }
-    if (!current.empty()) lines.push_back(std::move(current));
+    return out;
+}
+
+std::vector<std::string> split_lines(const std::string& text) {
+    const std::string unified = replace_line_breaks(text, "\n");
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < unified.size()) {
+        const std::size_t end = std::min(unified.find('\n', start), unified.size());
+        lines.push_back(unified.substr(start, end - start));
+        start = end + 1;
+    }
     return lines;
 }
 

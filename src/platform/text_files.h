@@ -15,8 +15,13 @@ namespace standwise {
 /// otherwise read as Windows-1252, the encoding of files written by older versions.
 std::string decode_text(const std::string& bytes);
 
-/// Splits decoded text into lines without their breaks; a final break does not add an empty line.
+/// Splits decoded text into lines without their breaks (CR LF, LF or a lone CR); a final break does
+/// not add an empty line.
 std::vector<std::string> split_lines(const std::string& text);
+
+/// The text with every line break (CR LF, LF or a lone CR) made `replacement`: a message's breaks
+/// for a message box ("\n") or for one line of text (" ").
+std::string replace_line_breaks(std::string_view text, std::string_view replacement);
 
 /// The lines of an input text file: only a regular file of at most 4 MiB is read.
 TextLines read_text_file(const std::string& path);

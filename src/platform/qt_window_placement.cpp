@@ -1,4 +1,4 @@
-#include "ui/window_placement.h"
+#include "platform/qt_window_placement.h"
 
 #include <QGuiApplication>
 #include <QRect>

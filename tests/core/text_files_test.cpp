@@ -1,4 +1,4 @@
-#include "files/text_file.h"
+#include "platform/text_files.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <unistd.h>
 #endif
 
-#include "platform/std_file_io.h"
+#include "platform/file_io.h"
 #include "support/golden.h"
 #include "support/scripted_platform.h"
 
