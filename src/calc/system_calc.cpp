@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "calc/panel_cards.h"
 #include "model/numbers.h"
 
 namespace standwise {
@@ -49,33 +50,6 @@ void fill_capacity(double quiescent, double alarm, double hours, double period, 
 
 std::string amps_text(double amps) {
     return amps == 0 ? std::string() : format_fixed(amps, "0.000") + "A";
-}
-
-// Adds the supply current of the cards in slots 1..15 to `sum`, one card type after the other.
-double add_card_currents(const SystemModel& model, double sum) {
-    const SystemRecord& panel = model.panel();
-    const std::pair<std::int16_t, int> cards[] = {
-        {model.pth_io_cards, kPthIo},
-        {model.pth_loop_cards, kPthLoop},
-        {model.pth_network_cards, kPthNetwork},
-        {model.ram_cards, kPthRam},
-        {model.smt_io_cards, kSmtIo},
-        {model.smt_loop_cards, kSmtLoop},
-        {model.smt_copper_network_cards, kSmtCopperNetwork},
-        {model.smt_fibre_network_cards, kSmtFibreNetwork},
-        {model.flash_backplanes, kFlashBackplane},
-    };
-    for (auto [count, type] : cards)
-        sum += count * panel.card_current[type];
-    return sum;
-}
-
-// A controller kind that a file could put out of range draws nothing rather than reading past the table.
-double controller_current(const SystemRecord& panel) {
-    const int kind = panel.slots[0];
-    return kind >= 0 && kind < static_cast<int>(panel.controller_current.size())
-               ? panel.controller_current[kind]
-               : 0.0;
 }
 
 }  // namespace
@@ -163,13 +137,13 @@ SystemResult calc_system_standby(SystemModel& model, Platform& platform, std::st
     result.loops_total_a_text_colour = result.max_alarm_exceeded ? Colour::Red : Colour::Black;
 
     // Summed term by term in this order, so the figures match the reports to the last digit.
-    const double controller = controller_current(panel);
+    const double controller = controller_current(panel, panel.slots[0]);
     double iq = controller + panel.panel_quiescent_current +
                 loop_supply_current(model, false, model.all_loops_quiescent);
-    result.quiescent_amps = add_card_currents(model, iq);
+    result.quiescent_amps = add_card_currents(model.cards, iq);
     double ia = controller + panel.panel_quiescent_current + panel.panel_alarm_current +
                 loop_supply_current(model, true, model.all_loops_alarm);
-    ia = add_card_currents(model, ia);
+    ia = add_card_currents(model.cards, ia);
     result.alarm_amps = ia + text_value(master_alarm_1) / 1000 + text_value(master_alarm_2) / 1000;
     result.system_total_q_text = amps_text(result.quiescent_amps);
     result.system_total_a_text = amps_text(result.alarm_amps);

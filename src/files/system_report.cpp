@@ -73,15 +73,15 @@ void ReportWriter::head(ReportKind kind, const DateTime& when) {
 
 void ReportWriter::card_counts() {
     const std::pair<const char*, std::int16_t> counts[] = {
-        {"PTH Loop cards:", model_.pth_loop_cards},
-        {"SMT Loop cards:", model_.smt_loop_cards},
-        {"PTH I/O cards:", model_.pth_io_cards},
-        {"SMT I/O cards:", model_.smt_io_cards},
-        {"PTH Copper Network cards:", model_.pth_network_cards},
-        {"SMT Copper Network cards:", model_.smt_copper_network_cards},
-        {"SMT Fibre Network cards:", model_.smt_fibre_network_cards},
-        {"RAM cards:", model_.ram_cards},
-        {"Flashback plane:", model_.flash_backplanes},
+        {"PTH Loop cards:", model_.cards.pth_loop_cards},
+        {"SMT Loop cards:", model_.cards.smt_loop_cards},
+        {"PTH I/O cards:", model_.cards.pth_io_cards},
+        {"SMT I/O cards:", model_.cards.smt_io_cards},
+        {"PTH Copper Network cards:", model_.cards.pth_network_cards},
+        {"SMT Copper Network cards:", model_.cards.smt_copper_network_cards},
+        {"SMT Fibre Network cards:", model_.cards.smt_fibre_network_cards},
+        {"RAM cards:", model_.cards.ram_cards},
+        {"Flashback plane:", model_.cards.flash_backplanes},
     };
     for (const auto& [label, count] : counts)
         padded(label, std::to_string(count));
@@ -148,17 +148,18 @@ void ReportWriter::totals(ReportKind kind) {
     const SystemModel& m = model_;
     blank();
     line(kRule);
-    if (m.total_loop_cards > 0) {
+    if (m.cards.total_loop_cards > 0) {
         blank();
         padded("All loops total quiescent current", in_.loops_total_q);
         padded("All loops total alarm current", in_.loops_total_a);
     }
     blank();
-    if (m.total_loop_cards > 0)
-        milliamps("Loop card supply current", m.smt_loop_current + m.pth_loop_current);
-    milliamps("I/O card supply current", m.smt_io_current + m.pth_io_current);
-    milliamps("Network card supply current",
-              m.smt_copper_network_current + m.pth_network_current + m.smt_fibre_network_current);
+    if (m.cards.total_loop_cards > 0)
+        milliamps("Loop card supply current", m.cards.smt_loop_current + m.cards.pth_loop_current);
+    milliamps("I/O card supply current", m.cards.smt_io_current + m.cards.pth_io_current);
+    milliamps(
+        "Network card supply current",
+        m.cards.smt_copper_network_current + m.cards.pth_network_current + m.cards.smt_fibre_network_current);
     blank();
     padded("Total system quiescent current", in_.system_total_q);
     padded("Total system alarm current", in_.system_total_a);

@@ -11,14 +11,14 @@
 
 namespace standwise {
 
-inline constexpr int kLoops = 8;          // loops 1..8; index 0 is never used
-inline constexpr int kDeviceTypes = 81;   // types 0..80; 1..79 are shown and counted
+inline constexpr int kLoops = 8;         // loops 1..8; index 0 is never used
+inline constexpr int kDeviceTypes = 81;  // types 0..80; 1..79 are shown and counted
 inline constexpr int kFirstDevice = 1;
 inline constexpr int kLastDevice = 79;
-inline constexpr int kSlots = 16;         // slot 0 is the local controller
+inline constexpr int kSlots = 16;  // slot 0 is the local controller
 inline constexpr int kCardTypes = 13;
 inline constexpr int kSystemTypes = 6;
-inline constexpr int kPsuRecords = 4;     // 0..2 used, 3 stays empty
+inline constexpr int kPsuRecords = 4;  // 0..2 used, 3 stays empty
 
 /// Card list entries that count as cards.
 enum CardCode : std::int16_t {
@@ -35,8 +35,12 @@ enum CardCode : std::int16_t {
 };
 
 /// Whether a card list entry is one of the separator rows, which cannot be chosen.
-inline bool is_separator_card(int code) { return code == 1 || code == 6 || code == 11; }
-inline bool is_loop_card(int code) { return code == kPthLoop || code == kSmtLoop; }
+inline bool is_separator_card(int code) {
+    return code == 1 || code == 6 || code == 11;
+}
+inline bool is_loop_card(int code) {
+    return code == kPthLoop || code == kSmtLoop;
+}
 
 struct SystemRecord {
     std::string name;
@@ -47,7 +51,7 @@ struct SystemRecord {
     std::array<bool, kSlots> slot_fitted{};
     std::array<double, kCardTypes> card_current{};  // A per card
     std::array<double, 2> controller_current{};     // A per controller kind
-    double battery_capacity = 0;                     // Ah
+    double battery_capacity = 0;                    // Ah
     std::int16_t max_loop_cards = 0;
     std::int16_t max_ram_cards = 0;
     std::int16_t max_io_cards = 0;
@@ -74,6 +78,17 @@ struct DeviceCurrents {
     double alarm_units = 0;
 };
 
+/// The cards in a panel's fitted slots 1..15 and the supply current each kind of card draws.
+struct CardCounts {
+    std::int16_t pth_io_cards = 0, pth_loop_cards = 0, pth_network_cards = 0, ram_cards = 0;
+    std::int16_t smt_io_cards = 0, smt_loop_cards = 0, smt_copper_network_cards = 0;
+    std::int16_t smt_fibre_network_cards = 0, flash_backplanes = 0;
+    std::int16_t total_loop_cards = 0;  // both kinds of loop card, counted in the same pass
+    double pth_io_current = 0, pth_loop_current = 0, pth_network_current = 0, ram_current = 0;  // A
+    double smt_io_current = 0, smt_loop_current = 0, smt_copper_network_current = 0;
+    double smt_fibre_network_current = 0, flash_backplane_current = 0;
+};
+
 struct SystemModel {
     // Reference tables, filled at start-up.
     std::array<std::string, 2> local_controller_types{};
@@ -95,14 +110,8 @@ struct SystemModel {
     std::int16_t psu_type = 1;
     std::int16_t last_psu_type = 1;  // PSU option 0..3; options 2 and 3 both select PSU type 2
     std::int16_t system_type = 5;
-    std::int16_t pth_io_cards = 0, pth_loop_cards = 0, pth_network_cards = 0, ram_cards = 0;
-    std::int16_t smt_io_cards = 0, smt_loop_cards = 0, smt_copper_network_cards = 0;
-    std::int16_t smt_fibre_network_cards = 0, flash_backplanes = 0;
-    std::int16_t total_loop_cards = 0;
-    std::int16_t loop_cards = 0;
-    double pth_io_current = 0, pth_loop_current = 0, pth_network_current = 0, ram_current = 0;
-    double smt_io_current = 0, smt_loop_current = 0, smt_copper_network_current = 0;
-    double smt_fibre_network_current = 0, flash_backplane_current = 0;
+    CardCounts cards;             // the cards of the fitted slots, as the panel setup last counted them
+    std::int16_t loop_cards = 0;  // loop cards after the last accepted slot change: the loops in use
 
     // Loops 1..8.
     std::array<std::array<std::int16_t, kDeviceTypes>, kLoops + 1> loop_device_count{};
@@ -130,7 +139,9 @@ struct SystemModel {
     bool loop_on_loop_card(int loop) const { return is_loop_card(panel().slots[loop]); }
 
     std::array<UnitLoopRecord, kLoops + 1>& units_of(UnitModel model) {
-        return model == UnitModel::MX210 ? mx210_units : model == UnitModel::MX220 ? mx220_units : mx240_units;
+        return model == UnitModel::MX210   ? mx210_units
+               : model == UnitModel::MX220 ? mx220_units
+                                           : mx240_units;
     }
     const std::array<UnitLoopRecord, kLoops + 1>& units_of(UnitModel model) const {
         return const_cast<SystemModel*>(this)->units_of(model);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "calc/loop_calc.h"
+#include "calc/panel_cards.h"
 #include "calc/system_calc.h"
 #include "model/interface_units.h"
 #include "model/reference_tables.h"
@@ -21,11 +22,8 @@ std::unique_ptr<SystemModel> loaded_panel(Platform& platform) {
     model->system_type = 1;
     for (int slot = 1; slot <= kLoops; ++slot)
         model->panel().slots[slot] = kPthLoop;
-    model->pth_loop_cards = kLoops;
-    model->total_loop_cards = kLoops;
+    model->cards = count_panel_cards(model->panel(), model->panel().slots).counts;
     model->loop_cards = kLoops;
-    model->ram_cards = 1;
-    model->pth_io_cards = 1;
     for (int loop = 1; loop <= kLoops; ++loop) {
         for (int type = 1; type <= 20; ++type)
             model->loop_device_count[loop][type] = 2;

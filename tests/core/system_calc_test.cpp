@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/panel_cards.h"
 #include "model/reference_tables.h"
 #include "support/scripted_platform.h"
 
@@ -107,8 +108,7 @@ TEST_F(SystemCalc, LegacyPsuLooksUpTheBatteryFactorTable) {
 
 TEST_F(SystemCalc, SumsPanelCardsLoopsAndMasterAlarms) {
     // Single-charger Caldris XX: SMT controller, one SMT loop card, a flash backplane.
-    model.smt_loop_cards = 1;
-    model.flash_backplanes = 1;
+    model.cards = count_panel_cards(model.panel(), model.panel().slots).counts;
     model.all_loops_quiescent = 0.054;
     model.all_loops_alarm = 0.102;
     SystemResult r = calc_system_standby(model, platform, "100", "50mA", "60");

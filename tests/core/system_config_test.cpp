@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "platform/text_files.h"
 #include "model/interface_units.h"
 #include "model/reference_tables.h"
+#include "platform/text_files.h"
 #include "support/samples.h"
 #include "support/scripted_platform.h"
 

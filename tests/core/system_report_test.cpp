@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/panel_cards.h"
 #include "model/reference_tables.h"
 #include "support/golden.h"
 
@@ -28,14 +29,8 @@ SystemModel overloaded_model() {
     model.psu_type = model.last_psu_type = 0;
     model.system_type = 1;
     model.panel().slots = {0, 3, 8, 2, 9, 0, 0, 0, 0, 5, 0, 0, 0, 0, 0, 12};
-    model.pth_loop_cards = model.smt_loop_cards = model.pth_io_cards = 1;
-    model.smt_copper_network_cards = model.ram_cards = model.flash_backplanes = 1;
-    model.total_loop_cards = model.loop_cards = 2;
-    const SystemRecord& panel = model.panel();
-    model.pth_loop_current = panel.card_current[kPthLoop];
-    model.smt_loop_current = panel.card_current[kSmtLoop];
-    model.pth_io_current = panel.card_current[kPthIo];
-    model.smt_copper_network_current = panel.card_current[kSmtCopperNetwork];
+    model.cards = count_panel_cards(model.panel(), model.panel().slots).counts;
+    model.loop_cards = 2;
     model.loop_device_count[1][1] = 3;
     model.loop_device_count[1][2] = 1;
     model.loop_device_count[1][10] = 20;
@@ -70,8 +65,7 @@ SystemModel no_loop_card_model() {
     name_devices(model);
     model.system_type = 2;
     model.panel().slots = {1, 0, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2};
-    model.ram_cards = model.pth_io_cards = 1;
-    model.pth_io_current = model.panel().card_current[kPthIo];
+    model.cards = count_panel_cards(model.panel(), model.panel().slots).counts;
     model.loop_device_count[1][4] = 12;
     return model;
 }

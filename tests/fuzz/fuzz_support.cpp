@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/text_files.h"
+#include "calc/panel_cards.h"
 #include "model/interface_units.h"
 #include "model/numbers.h"
 #include "model/reference_tables.h"
 #include "platform/file_io.h"
+#include "platform/text_files.h"
 
 namespace standwise::fuzz {
 
@@ -55,39 +56,15 @@ void SystemStandIn::select_psu_option(std::int16_t option) {
 
 void SystemStandIn::panel_changed() {
     SystemModel& m = model_;
-    std::int16_t* counters[kCardTypes] = {};
-    counters[kPthIo] = &m.pth_io_cards;
-    counters[kPthLoop] = &m.pth_loop_cards;
-    counters[kPthNetwork] = &m.pth_network_cards;
-    counters[kPthRam] = &m.ram_cards;
-    counters[kSmtIo] = &m.smt_io_cards;
-    counters[kSmtLoop] = &m.smt_loop_cards;
-    counters[kSmtCopperNetwork] = &m.smt_copper_network_cards;
-    counters[kSmtFibreNetwork] = &m.smt_fibre_network_cards;
-    counters[kFlashBackplane] = &m.flash_backplanes;
-    for (std::int16_t* counter : counters)
-        if (counter != nullptr) *counter = 0;
-    const SystemRecord& panel = m.panel();
-    for (int slot = 1; slot < kSlots; ++slot) {
-        const int code = panel.slots[slot];
-        if (panel.slot_fitted[slot] && code >= 0 && code < kCardTypes && counters[code] != nullptr)
-            ++*counters[code];
-    }
-    m.total_loop_cards = m.loop_cards = static_cast<std::int16_t>(m.pth_loop_cards + m.smt_loop_cards);
-    m.pth_io_current = m.pth_io_cards * panel.card_current[kPthIo];
-    m.pth_loop_current = m.pth_loop_cards * panel.card_current[kPthLoop];
-    m.pth_network_current = m.pth_network_cards * panel.card_current[kPthNetwork];
-    m.ram_current = m.ram_cards * panel.card_current[kPthRam];
-    m.smt_io_current = m.smt_io_cards * panel.card_current[kSmtIo];
-    m.smt_loop_current = m.smt_loop_cards * panel.card_current[kSmtLoop];
-    m.smt_copper_network_current = m.smt_copper_network_cards * panel.card_current[kSmtCopperNetwork];
-    m.smt_fibre_network_current = m.smt_fibre_network_cards * panel.card_current[kSmtFibreNetwork];
-    m.flash_backplane_current = m.flash_backplanes * panel.card_current[kFlashBackplane];
+    m.cards = count_panel_cards(m.panel(), m.panel().slots).counts;
+    m.loop_cards = m.cards.total_loop_cards;
     // A loop that lost its loop card is emptied, as the main window's loop tabs do.
     for (int loop = 1; loop <= kLoops; ++loop) {
         if (!m.loop_on_loop_card(loop)) {
-            for (int type = kFirstDevice; type <= kLastDevice; ++type) m.loop_device_count[loop][type] = 0;
-            for (UnitModel unit_model : kUnitModels) clearLoop(m, unit_model, loop);
+            for (int type = kFirstDevice; type <= kLastDevice; ++type)
+                m.loop_device_count[loop][type] = 0;
+            for (UnitModel unit_model : kUnitModels)
+                clearLoop(m, unit_model, loop);
         }
         show(calc_loop(m, platform_, loop));
     }

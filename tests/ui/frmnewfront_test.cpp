@@ -55,7 +55,7 @@ TEST_F(PanelSetupTest, CardLimitRefusesTheCardAndRestoresTheSlot) {
     fit(2, kPthIo);
     EXPECT_EQ(w.cmbslot[2]->currentIndex(), 0);
     EXPECT_EQ(model().panel().slots[2], 0);
-    EXPECT_EQ(model().pth_io_cards, 1);
+    EXPECT_EQ(model().cards.pth_io_cards, 1);
     fit(2, kSmtCopperNetwork);
     EXPECT_EQ(platform.messages,
               (Messages{{"The number of I/O cards has been exceeded for this panel type\r\n(Max 1)",
@@ -74,7 +74,7 @@ TEST_F(PanelSetupTest, TwoBrokenLimitsGiveTwoMessagesInTableOrder) {
     w.optsystem[2]->click();
     w.skip_card_check = true;  // as a loaded configuration may hold more cards than allowed
     fit(2, kSmtIo);
-    EXPECT_EQ(model().smt_io_cards, 1);
+    EXPECT_EQ(model().cards.smt_io_cards, 1);
     platform.clear_messages();
 
     fit(3, kPthNetwork);
@@ -118,7 +118,7 @@ TEST_F(PanelSetupTest, ChangingTypeToASmallerPanelShowsNoCardMessages) {
     w.optsystem[2]->click();  // R500: two loop cards at most
     EXPECT_EQ(platform.captions(), Texts{"Standwise"});
     EXPECT_EQ(model().loop_cards, 1);
-    EXPECT_EQ(model().pth_io_cards, 1);
+    EXPECT_EQ(model().cards.pth_io_cards, 1);
 }
 
 TEST_F(PanelSetupTest, ExitAndCloseBoxKeepThePanel) {

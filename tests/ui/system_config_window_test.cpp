@@ -92,8 +92,8 @@ TEST_F(SystemConfigWindowTest, UnusualSlotMixesLoadWithoutMessagesAndWithTheFile
         EXPECT_TRUE(platform.messages.empty());
         EXPECT_EQ(shown(), entered);
         EXPECT_DOUBLE_EQ(setup().calc_sys_current(), quiescent);
-        EXPECT_EQ(model().pth_io_cards + model().smt_io_cards, c.io_cards);
-        EXPECT_EQ(model().total_loop_cards, c.loop_cards);
+        EXPECT_EQ(model().cards.pth_io_cards + model().cards.smt_io_cards, c.io_cards);
+        EXPECT_EQ(model().cards.total_loop_cards, c.loop_cards);
         for (int s = 0; s < kSlots; ++s)
             EXPECT_EQ(setup().cmbslot[s]->currentIndex(), model().panel().slots[s]) << s;
         expect_no_flag_left(setup());

@@ -15,13 +15,14 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include "calc/panel_cards.h"
 #include "model/numbers.h"
 #include "model/reference_tables.h"
+#include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
 #include "ui/misc/frmpicture.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
-#include "platform/qt_window_placement.h"
 
 using standwise::Answer;
 using standwise::MessageStyle;
@@ -102,7 +103,6 @@ void frmnewfront::fill_slot_lists() {
         }
         combo->setCurrentIndex(0);
     }
-    ignore_slot_click = false;
     slot_selection.fill(0);
 }
 
@@ -160,16 +160,11 @@ void frmnewfront::type_changed() {
 }
 
 void frmnewfront::cmbslot_Click(int index) {
-    if (ignore_slot_click) {
-        ignore_slot_click = false;
-        return;
-    }
     QComboBox* combo = cmbslot[index];
     if (index > 0 && standwise::is_separator_card(combo->currentIndex())) {
         select_slot_quietly(index, slot_selection[index]);
         return;
     }
-    count_cards();
     bool accepted = true;
     if (skip_card_check) {
         skip_card_check = false;
@@ -178,7 +173,7 @@ void frmnewfront::cmbslot_Click(int index) {
     }
     if (!accepted) {
         select_slot_quietly(index, slot_selection[index]);
-        count_cards();  // the counters follow the cards shown again
+        ctx_.model.cards = count_cards().counts;  // the counters follow the cards shown again
         return;
     }
     const auto entry = static_cast<std::int16_t>(combo->currentIndex());
@@ -188,11 +183,26 @@ void frmnewfront::cmbslot_Click(int index) {
     panel_changed();
 }
 
+standwise::PanelCards frmnewfront::count_cards() const {
+    std::array<std::int16_t, standwise::kSlots> shown{};
+    for (int s = 0; s < standwise::kSlots; ++s)
+        shown[s] = static_cast<std::int16_t>(std::max(0, cmbslot[s]->currentIndex()));
+    return standwise::count_panel_cards(ctx_.model.panel(), shown);
+}
+
+// Each exceeded limit is reported in its own message.
+bool frmnewfront::check_card_counts() {
+    const standwise::PanelCards cards = count_cards();
+    ctx_.model.cards = cards.counts;
+    for (const standwise::CardLimitExceeded& limit : cards.exceeded)
+        ctx_.platform.ask_user(limit.text, limit.caption, MessageStyle::OkInformation);
+    return cards.exceeded.empty();
+}
+
 void frmnewfront::panel_changed() {
     standwise::SystemModel& model = ctx_.model;
-    count_cards();
-    model.loop_cards = static_cast<std::int16_t>(model.smt_loop_cards + model.pth_loop_cards);
-    work_out_card_currents();
+    model.cards = count_cards().counts;
+    model.loop_cards = static_cast<std::int16_t>(model.cards.smt_loop_cards + model.cards.pth_loop_cards);
     calc_sys_current();
     update_main_summary();
     ctx_.main().update_loop_tabs();
@@ -203,17 +213,15 @@ void frmnewfront::show_card_current(int slot) {
     const standwise::SystemRecord& panel = ctx_.model.panel();
     const int entry = cmbslot[slot]->currentIndex();
     if (entry < 0) return;
-    const double amps = slot == 0 ? panel.controller_current[entry] : panel.card_current[entry];
+    const double amps =
+        slot == 0 ? standwise::controller_current(panel, entry) : standwise::card_current(panel, entry);
     cmbslot[slot]->setToolTip(qs("Card Current:" + str_number(amps * 1000) + "mA"));
 }
 
 double frmnewfront::calc_sys_current() {
-    const standwise::SystemRecord& panel = ctx_.model.panel();
-    double total = panel.controller_current[std::max(0, cmbslot[0]->currentIndex())];
-    for (int s = 1; s < standwise::kSlots; ++s)
-        if (panel.slot_fitted[s]) total += panel.card_current[panel.slots[s]];
-    lblcurrent->setText(qs(str_number(total * 1000) + "mA"));
-    return total;
+    const standwise::PanelCards cards = count_cards();
+    lblcurrent->setText(qs(cards.total_current_text));
+    return cards.total_current;
 }
 
 void frmnewfront::update_main_summary() {
@@ -222,12 +230,13 @@ void frmnewfront::update_main_summary() {
     main.lblsystem->setText(qs(" " + m.panel().name));
     main.lblcontroller->setText(qs(" " + m.local_controller_types[std::max(0, cmbslot[0]->currentIndex())]));
     main.lblloops->setText(qs(str_number(m.loop_cards)));
-    main.lblios->setText(qs(str_number(m.pth_io_cards + m.smt_io_cards)));
-    main.lblnetworks->setText(
-        qs(str_number(m.pth_network_cards + m.smt_copper_network_cards + m.smt_fibre_network_cards)));
-    main.lblrams->setText(qs(str_number(m.ram_cards)));
+    const standwise::CardCounts& cards = m.cards;
+    main.lblios->setText(qs(str_number(cards.pth_io_cards + cards.smt_io_cards)));
+    main.lblnetworks->setText(qs(str_number(cards.pth_network_cards + cards.smt_copper_network_cards +
+                                            cards.smt_fibre_network_cards)));
+    main.lblrams->setText(qs(str_number(cards.ram_cards)));
     main.lblamphours->setText(qs("with" + str_number(m.panel().battery_capacity) + "Ah"));
-    main.chkflash_back->setChecked(m.flash_backplanes >= 1);
+    main.chkflash_back->setChecked(cards.flash_backplanes >= 1);
 }
 
 void frmnewfront::show_fitted_slots() {
@@ -252,9 +261,8 @@ void frmnewfront::load_default_slots() {
 }
 
 void frmnewfront::select_slot_quietly(int slot, int entry) {
-    ignore_slot_click = true;
+    const QSignalBlocker quiet(cmbslot[slot]);
     cmbslot[slot]->setCurrentIndex(entry);
-    ignore_slot_click = false;  // also when the list already showed the entry and raised nothing
 }
 
 void frmnewfront::check_quietly(QRadioButton* button) {

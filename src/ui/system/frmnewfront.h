@@ -16,7 +16,8 @@ class QRadioButton;
 
 namespace standwise {
 class AppContext;
-}
+struct PanelCards;
+}  // namespace standwise
 
 class frmnewfront : public QWidget {
     Q_OBJECT
@@ -59,9 +60,10 @@ private:
     void show_fitted_slots();
     void load_default_slots();
     void update_main_summary();
+    /// Reports every card limit that the cards shown exceed; true when none is.
     bool check_card_counts();
-    void count_cards();
-    void work_out_card_currents();
+    /// The cards as the slot lists show them.
+    standwise::PanelCards count_cards() const;
     void show_card_current(int slot);
     /// Runs what an accepted change of panel leads to: counts, currents, summary, loops, system.
     void panel_changed();
@@ -73,6 +75,5 @@ private:
     void type_changed();
 
     standwise::AppContext& ctx_;
-    bool ignore_slot_click = false;
     std::array<std::int16_t, standwise::kSlots> slot_selection{};
 };
