@@ -38,22 +38,20 @@ InterfaceResult calc_interface_standby(const InterfaceSetup& setup, std::string_
     double quiescent = 0;
     double alarm = 0;
     // One zone of the unit is taken to be in alarm; further zones stay at their quiescent current.
-    bool zone_in_alarm = false;
     for (int i = 1; i <= 4; ++i) {
         const InterfaceChannel& channel = setup.channels[i];
+        double& channel_q = result.channel_quiescent[static_cast<std::size_t>(i)];
+        double& channel_a = result.channel_alarm[static_cast<std::size_t>(i)];
         if (channel.function == ChannelFunction::Zone) {
-            const double zone = text_value(channel.zone_current) / 1000;
-            quiescent += zone;
-            if (!zone_in_alarm) {
-                alarm += kInterfaceZoneInFire;
-                zone_in_alarm = true;
-            } else {
-                alarm += zone;
-            }
+            channel_q = text_value(channel.zone_current) / 1000;
+            channel_a = result.zone_in_fire ? channel_q : kInterfaceZoneInFire;
+            result.zone_in_fire = true;
         } else if (channel.function == ChannelFunction::Sector) {
             // Sectors draw nothing while quiescent.
-            alarm += text_value(channel.sector_current) / 1000;
+            channel_a = text_value(channel.sector_current) / 1000;
         }
+        quiescent += channel_q;
+        alarm += channel_a;
     }
     const double aux = text_value(setup.aux_current) / 1000;
     quiescent += kInterfaceUnitCurrent;

@@ -1,6 +1,7 @@
 // The stand-alone four-channel interface: entry checks and its standby figures.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,12 @@ bool sector_total_exceeded(const InterfaceSetup& setup);
 bool check_sector_total(InterfaceSetup& setup, int channel);
 
 struct InterfaceResult {
+    /// Each channel's own currents in A (channels 1..4): a zone's quiescent current, and in alarm
+    /// 0.025 A for the first zone (the one taken to be in fire), the quiescent current for later
+    /// zones, a sector's current; nothing for an unconnected channel.
+    std::array<double, 5> channel_quiescent{};
+    std::array<double, 5> channel_alarm{};
+    bool zone_in_fire = false;  // some channel is a zone
     double quiescent_amps = 0;
     double alarm_amps = 0;
     std::string quiescent_text;  // lblinterface_q: "0.045A"

@@ -40,7 +40,7 @@ void separator(std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::vector<std::string> interface_report_lines(const InterfaceSetup& setup,
+std::vector<std::string> interface_report_lines(const InterfaceSetup& setup, const InterfaceResult& result,
                                                 const InterfaceReportInputs& inputs, const DateTime& when) {
     std::vector<std::string> lines{"Ostrel Limited - Standwise", "Interface Calculation", "",
                                    "Report generated on " + report_time_stamp(when)};
@@ -56,29 +56,15 @@ std::vector<std::string> interface_report_lines(const InterfaceSetup& setup,
     separator(lines);
 
     lines.insert(lines.end(), {"Quiescent Currents", ""});
-    bool any_zone = false;
-    for (int channel = 1; channel <= kChannels; ++channel) {
-        const InterfaceChannel& c = setup.channels[channel];
-        double quiescent = c.function == ChannelFunction::Zone ? milliamps_text(c.zone_current) : 0;
-        lines.push_back(channel_label(channel) + amps(quiescent, "0.0000"));
-    }
+    for (int channel = 1; channel <= kChannels; ++channel)
+        lines.push_back(channel_label(channel) + amps(result.channel_quiescent[channel], "0.0000"));
     separator(lines);
 
-    // The first zone is the one taken to be in fire; later zones stay at their quiescent load.
     lines.insert(lines.end(), {"Alarm Currents", ""});
-    for (int channel = 1; channel <= kChannels; ++channel) {
-        const InterfaceChannel& c = setup.channels[channel];
-        double alarm = 0;
-        if (c.function == ChannelFunction::Zone) {
-            alarm = any_zone ? milliamps_text(c.zone_current) : kInterfaceZoneInFire;
-            any_zone = true;
-        } else if (c.function == ChannelFunction::Sector) {
-            alarm = milliamps_text(c.sector_current);
-        }
-        lines.push_back(channel_label(channel) + amps(alarm, "0.0000"));
-    }
+    for (int channel = 1; channel <= kChannels; ++channel)
+        lines.push_back(channel_label(channel) + amps(result.channel_alarm[channel], "0.0000"));
     lines.push_back("");
-    if (any_zone) lines.push_back("One detection zone shown in fire");
+    if (result.zone_in_fire) lines.push_back("One detection zone shown in fire");
     separator(lines);
 
     lines.push_back(pad_right("Interface Supply Current", 30) + amps(kInterfaceUnitCurrent, "0.000"));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/interface_calc.h"
 #include "files/report_text.h"
 #include "model/interface_model.h"
 #include "platform/platform.h"
@@ -18,8 +19,9 @@ struct InterfaceReportInputs {
     std::string capacity_24h, capacity_72h;
 };
 
-/// The report: 55 lines, 56 when a channel is a zone.
-std::vector<std::string> interface_report_lines(const InterfaceSetup& setup,
+/// The report of a setup and its calculation (the channels' currents): 55 lines, 56 when a channel
+/// is a zone.
+std::vector<std::string> interface_report_lines(const InterfaceSetup& setup, const InterfaceResult& result,
                                                 const InterfaceReportInputs& inputs, const DateTime& when);
 
 }  // namespace standwise

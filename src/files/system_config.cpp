@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 #include "model/numbers.h"
 
 namespace standwise {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace standwise {
@@ -10,6 +11,25 @@ namespace standwise {
 /// The three interface-unit models; the value indexes per-model tables.
 enum class UnitModel { MX210 = 0, MX220 = 1, MX240 = 2 };
 inline constexpr std::array<UnitModel, 3> kUnitModels{UnitModel::MX210, UnitModel::MX220, UnitModel::MX240};
+
+/// The device types under which the models' unit counts are kept on a loop, and which their
+/// device files carry.
+inline constexpr int kMx210DeviceType = 75;
+inline constexpr int kMx220DeviceType = 76;
+inline constexpr int kMx240DeviceType = 77;
+
+inline constexpr int device_type_of(UnitModel unit_model) {
+    return unit_model == UnitModel::MX210   ? kMx210DeviceType
+           : unit_model == UnitModel::MX220 ? kMx220DeviceType
+                                            : kMx240DeviceType;
+}
+
+/// The model whose unit count a device type holds; none for the other types.
+inline std::optional<UnitModel> unit_model_of(int device_type) {
+    for (UnitModel unit_model : kUnitModels)
+        if (device_type_of(unit_model) == device_type) return unit_model;
+    return std::nullopt;
+}
 
 /// Most units one loop record can hold.
 inline constexpr int kMaxUnitsPerLoop = 50;

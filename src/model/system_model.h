@@ -123,8 +123,6 @@ struct SystemModel {
     std::array<UnitLoopRecord, kLoops + 1> mx210_units{};
     std::array<UnitLoopRecord, kLoops + 1> mx220_units{};
     std::array<UnitLoopRecord, kLoops + 1> mx240_units{};
-    std::array<double, 3> last_unit_quiescent{};  // sums of each model's last calcConsumptions
-    std::array<double, 3> last_unit_alarm{};
 
     // Run-time state.
     std::string windows_dir;

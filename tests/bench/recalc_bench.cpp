@@ -7,7 +7,7 @@
 #include "calc/loop_calc.h"
 #include "calc/panel_cards.h"
 #include "calc/system_calc.h"
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 #include "model/reference_tables.h"
 #include "support/scripted_platform.h"
 

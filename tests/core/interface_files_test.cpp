@@ -2,8 +2,8 @@
 
 #include "files/interface_config.h"
 #include "files/interface_report.h"
-#include "platform/text_files.h"
 #include "model/reference_tables.h"
+#include "platform/text_files.h"
 #include "support/golden.h"
 #include "support/samples.h"
 #include "support/scripted_platform.h"
@@ -113,14 +113,17 @@ TEST(InterfaceConfig, ValuesOfTheWrongKindStopReading) {
 const DateTime kWhen{2026, 12, 5, 14, 3, 59};
 const InterfaceReportInputs kInputs{"120", "12:34", "with 2.1Ah", "03.95Ah", "11.20Ah"};
 
+std::vector<std::string> report_of(const InterfaceSetup& setup) {
+    return interface_report_lines(setup, calc_interface_standby(setup, "120"), kInputs, kWhen);
+}
+
 TEST(InterfaceReport, WithAndWithoutZones) {
     InterfaceSetup sectors;
     sectors.channels[2].sector_current = "120.5";
-    std::vector<std::string> without_zones = interface_report_lines(sectors, kInputs, kWhen);
+    std::vector<std::string> without_zones = report_of(sectors);
     EXPECT_EQ(without_zones.size(), 55u);
     test::expect_golden(without_zones, "reports/interface_sectors.txt");
-    std::vector<std::string> with_zones =
-        interface_report_lines(test::mixed_interface_setup(), kInputs, kWhen);
+    std::vector<std::string> with_zones = report_of(test::mixed_interface_setup());
     EXPECT_EQ(with_zones.size(), 56u);
     test::expect_golden(with_zones, "reports/interface_zones.txt");
 }
@@ -131,7 +134,7 @@ TEST(InterfaceReport, AddressLine) {
     for (auto [position, expected] : cases) {
         InterfaceSetup setup;
         setup.address_index = position;
-        EXPECT_EQ(interface_report_lines(setup, kInputs, kWhen)[7], expected);
+        EXPECT_EQ(report_of(setup)[7], expected);
     }
 }
 

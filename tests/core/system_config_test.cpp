@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 #include "model/reference_tables.h"
 #include "platform/text_files.h"
 #include "support/samples.h"

@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "calc/unit_sums.h"
 #include "fuzz_support.h"
 #include "model/device_library.h"
-#include "model/interface_units.h"
 #include "model/numbers.h"
 #include "model/reference_tables.h"
 
@@ -22,7 +22,8 @@ void check_library(SystemModel& model, QuietPlatform& platform) {
     SystemStandIn panel(model, platform);
     panel.select_system_type(1);  // R220: every slot fitted
     panel.select_psu_option(0);   // the legacy PSU's factor table on top
-    for (int slot = 1; slot <= kLoops; ++slot) model.panel().slots[slot] = kSmtLoop;
+    for (int slot = 1; slot <= kLoops; ++slot)
+        model.panel().slots[slot] = kSmtLoop;
     panel.panel_changed();
 
     for (int type = kFirstDevice; type <= kLastDevice; ++type) {
@@ -30,17 +31,20 @@ void check_library(SystemModel& model, QuietPlatform& platform) {
         const int loop = 1 + type % kLoops;
         const std::int16_t most = model.device_loop_max[type];
         for (int count : {most + 1, static_cast<int>(most)}) {
-            CountValidation checked = validate_device_count(model, platform, std::to_string(count), loop, type);
+            CountValidation checked =
+                validate_device_count(model, platform, std::to_string(count), loop, type);
             if (checked.loop) panel.show(*checked.loop);
         }
         const DeviceCurrents& c = model.device_currents[type];
-        for (double value : {c.quiescent_current * 1000, c.alarm_current * 1000, c.quiescent_units, c.alarm_units})
+        for (double value :
+             {c.quiescent_current * 1000, c.alarm_current * 1000, c.quiescent_units, c.alarm_units})
             require_figure(str_number(value));
     }
     for (UnitModel unit_model : kUnitModels) {
         UnitLoopRecord& record = model.units_of(unit_model)[1];
         record.unit_count = max_units_per_loop(model, unit_model);
-        for (int u = 1; u <= record.unit_count; ++u) record.units[u] = {4, 1, 4, 4};
+        for (int u = 1; u <= record.unit_count; ++u)
+            record.units[u] = {4, 1, 4, 4};
         calcConsumptions(model, unit_model, 1);
     }
     panel.show(calc_loop(model, platform, 1));
@@ -48,8 +52,9 @@ void check_library(SystemModel& model, QuietPlatform& platform) {
     panel.finish();
 
     const SystemReportInputs shown = panel.shown();
-    for (const std::string& figure : {shown.loops_total_q, shown.loops_total_a, shown.system_total_q,
-                                      shown.system_total_a, shown.standby, shown.capacity_24h, shown.capacity_72h})
+    for (const std::string& figure :
+         {shown.loops_total_q, shown.loops_total_a, shown.system_total_q, shown.system_total_a, shown.standby,
+          shown.capacity_24h, shown.capacity_72h})
         require_figure(figure);
     for (int loop = 1; loop <= kLoops; ++loop)
         for (const std::string& figure : {shown.loops[loop].current_s, shown.loops[loop].current_a})

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "calc/panel_cards.h"
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 #include "model/numbers.h"
 #include "model/reference_tables.h"
 #include "platform/file_io.h"

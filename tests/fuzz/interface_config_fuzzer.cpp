@@ -21,13 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const InterfaceResult result = calc_interface_standby(window.setup, alarm_time);
     const InterfaceReportInputs shown{alarm_time, result.standby.standby_text, "with 2.1Ah",
                                       result.standby.capacity_24h_text, result.standby.capacity_72h_text};
-    const std::vector<std::string> report = interface_report_lines(window.setup, shown, platform.now());
+    const std::vector<std::string> report =
+        interface_report_lines(window.setup, result, shown, platform.now());
     require(report.size() == 55 || report.size() == 56, "the report has its 55 or 56 lines");
 
     const std::vector<std::string> saved = interface_configuration_lines(window.setup);
     InterfaceStandIn reloaded;
     require(read_interface_configuration(saved, reloaded, platform) == ConfigReadStatus::Complete,
             "a saved configuration reads back complete");
-    require(interface_configuration_lines(reloaded.setup) == saved, "a saved configuration reads back unchanged");
+    require(interface_configuration_lines(reloaded.setup) == saved,
+            "a saved configuration reads back unchanged");
     return 0;
 }

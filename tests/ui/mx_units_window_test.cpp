@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 #include "system_window_fixture.h"
 
 namespace standwise::test {

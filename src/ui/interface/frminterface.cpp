@@ -18,12 +18,12 @@
 #include "calc/interface_calc.h"
 #include "files/interface_report.h"
 #include "model/numbers.h"
+#include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
 #include "ui/open_configuration.h"
 #include "ui/standby_readouts.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
-#include "platform/qt_window_placement.h"
 #include "ui/workspace_commands.h"
 
 using standwise::ChannelFunction;
@@ -212,8 +212,9 @@ void frminterface::cmbalarm_time_interface_Change() {
 }
 
 void frminterface::calc_interface_standby() {
-    const standwise::InterfaceResult result =
+    last_result_ =
         standwise::calc_interface_standby(interface_setup(), ss(cmbalarm_time_interface->currentText()));
+    const standwise::InterfaceResult& result = last_result_;
     lblinterface_q->setText(qs(result.quiescent_text));
     lblinterface_a->setText(qs(result.alarm_text));
     lblstandby->setText(qs(result.standby.standby_text));

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/interface_calc.h"
 #include "files/system_config.h"
 #include "model/interface_model.h"
 
@@ -119,5 +120,6 @@ private:
     void set_sector_controls(int n, bool enabled);
 
     standwise::AppContext& ctx_;
+    standwise::InterfaceResult last_result_;  // the figures shown, which the report prints
     standwise::RecentConfigurations* recent_ = nullptr;
 };

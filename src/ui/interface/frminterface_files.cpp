@@ -58,7 +58,8 @@ std::vector<std::string> frminterface::configuration_lines() const {
 }
 
 std::vector<std::string> frminterface::report_lines() const {
-    return standwise::interface_report_lines(interface_setup(), report_inputs(), ctx_.platform.now());
+    return standwise::interface_report_lines(interface_setup(), last_result_, report_inputs(),
+                                             ctx_.platform.now());
 }
 
 void frminterface::mnusave_Click() {

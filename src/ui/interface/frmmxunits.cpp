@@ -10,13 +10,13 @@
 #include <optional>
 #include <string>
 
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 #include "model/numbers.h"
+#include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
 #include "ui/interface/unit_tree_icons.h"
 #include "ui/system/frmloopx.h"
 #include "ui/widgets.h"
-#include "platform/qt_window_placement.h"
 
 using standwise::NodeKind;
 using standwise::qs;
@@ -95,21 +95,9 @@ void frmMXunits::populateForm(int loop) {
     fit_count_list(count);
     cmbInterfaces->setCurrentIndex(count);
     // The list may already stand at this count, so the totals are not left to the count change.
-    calcConsumptions(loop);
+    standwise::calcConsumptions(ctx_.model, spec_.model, loop);
     show_totals();
     update();
-}
-
-void frmMXunits::calcConsumptions(int loop) {
-    standwise::calcConsumptions(ctx_.model, spec_.model, loop);
-    quiescent_sum_ = standwise::getQuiescent(ctx_.model, spec_.model);
-    alarm_sum_ = standwise::getAlarm(ctx_.model, spec_.model);
-}
-
-void frmMXunits::clearLoop(int loop) {
-    standwise::clearLoop(ctx_.model, spec_.model, loop);
-    quiescent_sum_ = standwise::getQuiescent(ctx_.model, spec_.model);
-    alarm_sum_ = standwise::getAlarm(ctx_.model, spec_.model);
 }
 
 QTreeWidgetItem* frmMXunits::node(const QString& key) const {
@@ -132,13 +120,13 @@ void frmMXunits::cmbInterfaces_Change() {
          number <= std::max(hub->childCount(), position); ++number)
         unit(number) = {};
     record.unit_count = static_cast<std::int16_t>(position);
-    calcConsumptions(loop_);
+    standwise::calcConsumptions(ctx_.model, spec_.model, loop_);
 
     const int device_type = standwise::device_type_of(spec_.model);
     if (ctx_.validate_device_count(ss(cmbInterfaces->currentText()), loop_, device_type).text.empty()) {
         // Refused and already reported: going back validates the previous count again.
         record = before;
-        calcConsumptions(loop_);
+        standwise::calcConsumptions(ctx_.model, spec_.model, loop_);
         cmbInterfaces->setCurrentIndex(previous_count_index_);
         return;
     }
@@ -236,7 +224,7 @@ void frmMXunits::add_channel(NodeKind kind) {
     add_channel_node(unit_node, number, kind, count);
     unit_node->setExpanded(true);
 
-    calcConsumptions(loop_);
+    standwise::calcConsumptions(ctx_.model, spec_.model, loop_);
     show_totals();
     TreeView1_SelectionUpdate();
 }
@@ -256,7 +244,7 @@ void frmMXunits::cmdRemove_Click() {
     TreeView1->setCurrentItem(unit_node->childCount() > 0 ? unit_node->child(unit_node->childCount() - 1)
                                                           : unit_node);
 
-    calcConsumptions(loop_);
+    standwise::calcConsumptions(ctx_.model, spec_.model, loop_);
     show_totals();
     TreeView1_SelectionUpdate();
 }
@@ -305,8 +293,9 @@ void frmMXunits::add_channel_node(QTreeWidgetItem* unit_node, int unit_number, N
 }
 
 void frmMXunits::show_totals() {
-    lblQuiescent->setText(milliamps(quiescent_sum_));
-    lblAlarm->setText(milliamps(alarm_sum_));
+    const standwise::UnitLoopRecord& record = ctx_.model.units_of(spec_.model)[loop_];
+    lblQuiescent->setText(milliamps(record.quiescent));
+    lblAlarm->setText(milliamps(record.alarm));
 }
 
 void frmMXunits::show_feature(const QString& quiescent, const QString& alarm) {

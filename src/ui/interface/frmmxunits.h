@@ -24,17 +24,8 @@ class frmMXunits : public QWidget {
 public:
     frmMXunits(standwise::AppContext& ctx, standwise::UnitModel unit_model);
 
-    standwise::UnitModel unit_model() const { return spec_.model; }
-    int loop() const { return loop_; }
-
     /// Fills the window for one loop: title, tree, count list and totals.
     void populateForm(int loop);
-    /// Recomputes the model's unit sums for one loop and keeps them as the window's sums.
-    void calcConsumptions(int loop);
-    /// Empties one loop of the model; the tree follows at the next populateForm.
-    void clearLoop(int loop);
-    double getQuiescent() const { return quiescent_sum_; }
-    double getAlarm() const { return alarm_sum_; }
 
     /// A count typed into the loop window's field of this model: runs the count change for that
     /// loop as if the count had been chosen in this window's list, with its validation and
@@ -86,6 +77,4 @@ private:
     const standwise::UnitWindowModel& spec_;
     std::int16_t loop_ = 0;
     int previous_count_index_ = 0;
-    double quiescent_sum_ = 0;
-    double alarm_sum_ = 0;
 };

@@ -1,6 +1,6 @@
 #include "ui/interface/unit_window_models.h"
 
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 #include "model/numbers.h"
 
 namespace standwise {

@@ -11,14 +11,14 @@
 #include <optional>
 
 #include "calc/loop_calc.h"
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 #include "model/numbers.h"
+#include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
 #include "ui/interface/frmmxunits.h"
 #include "ui/misc/frmdevice_help.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
-#include "platform/qt_window_placement.h"
 
 using standwise::MessageStyle;
 using standwise::qs;

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 #include "ui/app_context.h"
 #include "ui/system/frmloopx.h"
 #include "ui/widgets.h"
@@ -82,11 +82,11 @@ QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
 
         grid->addWidget(label, row, column);
         grid->addWidget(combo, row, column + 1);
-        if (t == 75)
+        if (t == standwise::kMx210DeviceType)
             grid->addWidget(cmdMX210 = change_button("cmdMX210", &frmloopx::cmdMX210_Click), row, column + 2);
-        if (t == 76)
+        if (t == standwise::kMx220DeviceType)
             grid->addWidget(cmdMX220 = change_button("cmdMX220", &frmloopx::cmdMX220_Click), row, column + 2);
-        if (t == 77)
+        if (t == standwise::kMx240DeviceType)
             grid->addWidget(cmdMX240 = change_button("cmdMX240", &frmloopx::cmdMX240_Click), row, column + 2);
     }
     grid->setRowStretch(rows_per_column, 1);

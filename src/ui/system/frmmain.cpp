@@ -18,9 +18,10 @@
 
 #include "calc/loop_calc.h"
 #include "calc/system_calc.h"
+#include "calc/unit_sums.h"
 #include "files/report_text.h"
-#include "model/interface_units.h"
 #include "model/numbers.h"
+#include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
 #include "ui/interface/frminterface.h"
 #include "ui/open_configuration.h"
@@ -29,7 +30,6 @@
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
-#include "platform/qt_window_placement.h"
 #include "ui/workspace_commands.h"
 
 using standwise::Answer;

@@ -1,4 +1,4 @@
-#include "model/interface_units.h"
+#include "calc/unit_sums.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,17 +10,26 @@ namespace standwise {
 ChannelCurrents currents_of(const InterfaceConstants& c, UnitModel unit_model) {
     switch (unit_model) {
         case UnitModel::MX210:
-            return {c.mx210_unit_current, c.mx210_input_quiescent, c.mx210_input_alarm, c.mx210_zone_quiescent,
-                    c.mx210_zone_alarm};
+            return {c.mx210_unit_current, c.mx210_input_quiescent, c.mx210_input_alarm,
+                    c.mx210_zone_quiescent, c.mx210_zone_alarm};
         case UnitModel::MX220:
-            return {c.mx220_unit_current, c.mx220_input_quiescent, c.mx220_input_alarm, c.mx220_zone_quiescent,
-                    c.mx220_zone_alarm, 0, 0, 0, 0, c.mx220_output_quiescent, c.mx220_output_alarm};
+            return {c.mx220_unit_current,
+                    c.mx220_input_quiescent,
+                    c.mx220_input_alarm,
+                    c.mx220_zone_quiescent,
+                    c.mx220_zone_alarm,
+                    0,
+                    0,
+                    0,
+                    0,
+                    c.mx220_output_quiescent,
+                    c.mx220_output_alarm};
         case UnitModel::MX240:
             break;
     }
-    return {c.mx240_unit_current, c.mx240_input_quiescent, c.mx240_input_alarm, c.mx240_zone_quiescent,
-            c.mx240_zone_alarm, c.mx240_relay_quiescent, c.mx240_relay_alarm, c.mx240_led_quiescent,
-            c.mx240_led_alarm};
+    return {c.mx240_unit_current,   c.mx240_input_quiescent, c.mx240_input_alarm,
+            c.mx240_zone_quiescent, c.mx240_zone_alarm,      c.mx240_relay_quiescent,
+            c.mx240_relay_alarm,    c.mx240_led_quiescent,   c.mx240_led_alarm};
 }
 
 namespace {
@@ -39,14 +48,6 @@ void add_one_in_alarm(int count, double quiescent, double alarm, bool& taken, do
 }
 
 }  // namespace
-
-int device_type_of(UnitModel unit_model) { return 75 + static_cast<int>(unit_model); }
-
-std::optional<UnitModel> unit_model_of(int device_type) {
-    for (UnitModel unit_model : kUnitModels)
-        if (device_type_of(unit_model) == device_type) return unit_model;
-    return std::nullopt;
-}
 
 std::optional<int> typed_unit_count(std::string_view text) {
     if (text.find_first_not_of(" \t") == std::string_view::npos) return 0;
@@ -94,24 +95,15 @@ void calcConsumptions(SystemModel& model, UnitModel unit_model, int loop) {
     }
     record.quiescent = q;
     record.alarm = a;
-    model.last_unit_quiescent[static_cast<int>(unit_model)] = q;
-    model.last_unit_alarm[static_cast<int>(unit_model)] = a;
 }
 
 void clearLoop(SystemModel& model, UnitModel unit_model, int loop) {
     UnitLoopRecord& record = model.units_of(unit_model)[loop];
     record.unit_count = 0;
     // Every unit record, not only those up to the model's maximum: a loaded file may hold more.
-    for (int u = 1; u <= kMaxUnitsPerLoop; ++u) record.units[u] = UnitChannels{};
+    for (int u = 1; u <= kMaxUnitsPerLoop; ++u)
+        record.units[u] = UnitChannels{};
     calcConsumptions(model, unit_model, loop);
-}
-
-double getQuiescent(const SystemModel& model, UnitModel unit_model) {
-    return model.last_unit_quiescent[static_cast<int>(unit_model)];
-}
-
-double getAlarm(const SystemModel& model, UnitModel unit_model) {
-    return model.last_unit_alarm[static_cast<int>(unit_model)];
 }
 
 }  // namespace standwise

@@ -20,11 +20,6 @@ struct ChannelCurrents {
 
 ChannelCurrents currents_of(const InterfaceConstants& constants, UnitModel unit_model);
 
-/// Device type under which a model's unit count is kept on the loop: 75, 76, 77.
-int device_type_of(UnitModel model);
-/// The model whose unit count a device type holds; none for the other types.
-std::optional<UnitModel> unit_model_of(int device_type);
-
 /// A unit count as typed: an empty text is 0, a whole number of 0 or more is itself; anything
 /// else is no count.
 std::optional<int> typed_unit_count(std::string_view text);
@@ -38,9 +33,5 @@ void calcConsumptions(SystemModel& model, UnitModel unit_model, int loop);
 
 /// Empties one model's units on one loop and recomputes its sums.
 void clearLoop(SystemModel& model, UnitModel unit_model, int loop);
-
-/// The sums of the model's last calcConsumptions, whatever loop it was for.
-double getQuiescent(const SystemModel& model, UnitModel unit_model);
-double getAlarm(const SystemModel& model, UnitModel unit_model);
 
 }  // namespace standwise
