@@ -17,7 +17,7 @@
 #include "platform/qt_platform.h"
 #include "ui/app_context.h"
 #include "ui/batch_report.h"
-#include "ui/command_line.h"
+#include "cli/command_line.h"
 #include "ui/open_configuration.h"
 #include "ui/system/frmmain.h"
 #include "ui/version_info.h"

@@ -10,7 +10,7 @@
 #include "platform/text_files.h"
 #include "platform/std_batch_platform.h"
 #include "ui/app_context.h"
-#include "ui/batch_targets.h"
+#include "cli/batch_targets.h"
 #include "ui/interface/frminterface.h"
 #include "ui/startup.h"
 #include "ui/system/frmmain.h"

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "ui/command_line.h"
+#include "cli/command_line.h"
 
 namespace standwise {
 

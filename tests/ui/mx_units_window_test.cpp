@@ -240,16 +240,5 @@ TEST_F(UnitWindowTest, CountTypedInTheLoopWindowBringsItsUnits) {
     EXPECT_EQ(ctx->unit_window(UnitModel::MX240).TreeView1->topLevelItem(0)->childCount(), 1);
 }
 
-// Units beyond 9 have two-digit numbers in their node texts.
-TEST(UnitWindowNodes, KindAndNumberComeFromTheText) {
-    EXPECT_EQ(node_kind("Interface 12"), NodeKind::Unit);
-    EXPECT_EQ(node_number("Interface 12"), 12);
-    EXPECT_EQ(node_kind("Visible LED 4"), NodeKind::Led);
-    EXPECT_EQ(node_number("Visible LED 4"), 4);
-    EXPECT_EQ(node_kind("Output Relay"), NodeKind::Relay);
-    EXPECT_EQ(node_kind("MX240 Interfaces"), NodeKind::None);
-    EXPECT_EQ(channel_key(12, NodeKind::Zone, 1), "Interface 12 Detection Zone 1");
-}
-
 }  // namespace
 }  // namespace standwise::test

@@ -15,7 +15,7 @@
 
 #include "support/scripted_platform.h"
 #include "ui/app_context.h"
-#include "ui/interface/frmmxunits.h"
+#include "ui/system/units/frmmxunits.h"
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmmain.h"
 #include "ui/system/frmnewfront.h"

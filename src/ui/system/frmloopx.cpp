@@ -15,7 +15,7 @@
 #include "model/numbers.h"
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
-#include "ui/interface/frmmxunits.h"
+#include "ui/system/units/frmmxunits.h"
 #include "ui/misc/frmdevice_help.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "model/interface_model.h"
-#include "ui/interface/unit_window_models.h"
+#include "calc/unit_window_table.h"
 
 class QComboBox;
 class QLabel;
@@ -74,7 +74,7 @@ private:
     void show_count_in_loop_window(int position);
 
     standwise::AppContext& ctx_;
-    const standwise::UnitWindowModel& spec_;
+    const standwise::UnitWindowTable& table_;
     std::int16_t loop_ = 0;
     int previous_count_index_ = 0;
 };

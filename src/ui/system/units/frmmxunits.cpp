@@ -1,4 +1,4 @@
-#include "ui/interface/frmmxunits.h"
+#include "ui/system/units/frmmxunits.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,7 +14,7 @@
 #include "model/numbers.h"
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
-#include "ui/interface/unit_tree_icons.h"
+#include "ui/system/units/unit_tree_icons.h"
 #include "ui/system/frmloopx.h"
 #include "ui/widgets.h"
 
@@ -44,9 +44,9 @@ bool is_channel(NodeKind kind) {
 }  // namespace
 
 frmMXunits::frmMXunits(standwise::AppContext& ctx, standwise::UnitModel unit_model)
-    : ctx_(ctx), spec_(standwise::unit_window_model(unit_model)) {
-    setObjectName(QString::fromLatin1(spec_.window_name));
-    setWindowTitle(QString::fromLatin1(spec_.design_title));
+    : ctx_(ctx), table_(standwise::unit_window_table(unit_model)) {
+    setObjectName(QString::fromLatin1(table_.window_name));
+    setWindowTitle(QString::fromLatin1(table_.design_title));
     build_layout();
     Form_Load();
 }
@@ -56,7 +56,7 @@ void frmMXunits::Form_Load() {
     {
         const QSignalBlocker blocker(cmbInterfaces);
         cmbInterfaces->clear();
-        const int maximum = standwise::max_units_per_loop(ctx_.model, spec_.model);
+        const int maximum = standwise::max_units_per_loop(ctx_.model, table_.model);
         for (int k = 0; k <= maximum; ++k)
             cmbInterfaces->addItem(QString::number(k));
         cmbInterfaces->setCurrentIndex(0);
@@ -71,18 +71,18 @@ void frmMXunits::Form_Load() {
 
 void frmMXunits::populateForm(int loop) {
     loop_ = static_cast<std::int16_t>(loop);
-    setWindowTitle(qs("Loop" + standwise::str_number(loop) + spec_.title_tail));
+    setWindowTitle(qs("Loop" + standwise::str_number(loop) + table_.title_tail));
 
     TreeView1->clear();
-    auto* hub = new QTreeWidgetItem(TreeView1, QStringList(QString::fromLatin1(spec_.root_text)));
+    auto* hub = new QTreeWidgetItem(TreeView1, QStringList(QString::fromLatin1(table_.root_text)));
     hub->setData(0, kKeyRole, kRootKey);
     hub->setExpanded(true);
 
-    const standwise::UnitLoopRecord& record = ctx_.model.units_of(spec_.model)[loop];
+    const standwise::UnitLoopRecord& record = ctx_.model.units_of(table_.model)[loop];
     const int count = std::clamp<int>(record.unit_count, 0, standwise::kMaxUnitsPerLoop);
     for (int n = 1; n <= count; ++n) {
         QTreeWidgetItem* unit_node = add_unit_node(n);
-        for (NodeKind kind : spec_.build_order) {
+        for (NodeKind kind : table_.build_order) {
             if (kind == NodeKind::None) break;
             const int channels = record.units[n].*standwise::channel_kind(kind).count;
             for (int m = 1; m <= channels; ++m)
@@ -95,7 +95,7 @@ void frmMXunits::populateForm(int loop) {
     fit_count_list(count);
     cmbInterfaces->setCurrentIndex(count);
     // The list may already stand at this count, so the totals are not left to the count change.
-    standwise::calcConsumptions(ctx_.model, spec_.model, loop);
+    standwise::calcConsumptions(ctx_.model, table_.model, loop);
     show_totals();
     update();
 }
@@ -111,7 +111,7 @@ QTreeWidgetItem* frmMXunits::node(const QString& key) const {
 void frmMXunits::cmbInterfaces_Change() {
     const int position = cmbInterfaces->currentIndex();
     if (position < 0 || loop_ < 1) return;
-    standwise::UnitLoopRecord& record = ctx_.model.units_of(spec_.model)[loop_];
+    standwise::UnitLoopRecord& record = ctx_.model.units_of(table_.model)[loop_];
     const standwise::UnitLoopRecord before = record;
     QTreeWidgetItem* hub = root();
     // Removed units are cleared, and a unit that comes into use starts empty, whatever a file left
@@ -120,13 +120,13 @@ void frmMXunits::cmbInterfaces_Change() {
          number <= std::max(hub->childCount(), position); ++number)
         unit(number) = {};
     record.unit_count = static_cast<std::int16_t>(position);
-    standwise::calcConsumptions(ctx_.model, spec_.model, loop_);
+    standwise::calcConsumptions(ctx_.model, table_.model, loop_);
 
-    const int device_type = standwise::device_type_of(spec_.model);
+    const int device_type = standwise::device_type_of(table_.model);
     if (ctx_.validate_device_count(ss(cmbInterfaces->currentText()), loop_, device_type).text.empty()) {
         // Refused and already reported: going back validates the previous count again.
         record = before;
-        standwise::calcConsumptions(ctx_.model, spec_.model, loop_);
+        standwise::calcConsumptions(ctx_.model, table_.model, loop_);
         cmbInterfaces->setCurrentIndex(previous_count_index_);
         return;
     }
@@ -155,7 +155,7 @@ void frmMXunits::count_typed_in_loop_window(int loop, const QString& text) {
     } else if (*count >= cmbInterfaces->count()) {
         // Beyond the list, so beyond the model's maximum: the validation says so, and the previous
         // count is validated and stored again, as when the list goes back.
-        const int device_type = standwise::device_type_of(spec_.model);
+        const int device_type = standwise::device_type_of(table_.model);
         ctx_.validate_device_count(ss(text), loop_, device_type);
         ctx_.validate_device_count(std::to_string(previous_count_index_), loop_, device_type);
         show_count_in_loop_window(previous_count_index_);
@@ -170,7 +170,7 @@ void frmMXunits::count_typed_in_loop_window(int loop, const QString& text) {
 // the field is held off: it would only validate the same count again.
 void frmMXunits::show_count_in_loop_window(int position) {
     if (!ctx_.has_loopx()) return;
-    QComboBox* field = ctx_.loopx().cmb_viewdata[standwise::device_type_of(spec_.model)];
+    QComboBox* field = ctx_.loopx().cmb_viewdata[standwise::device_type_of(table_.model)];
     const bool ready = ctx_.model.loop_form_ready;
     ctx_.model.loop_form_ready = false;
     field->setCurrentIndex(position < field->count() ? position : -1);
@@ -182,7 +182,7 @@ void frmMXunits::TreeView1_SelectionUpdate() {
     QTreeWidgetItem* item = TreeView1->currentItem();
     const NodeKind kind = item != nullptr ? standwise::node_kind(ss(item->text(0))) : NodeKind::None;
 
-    const bool unit_open = kind == NodeKind::Unit && item->childCount() < spec_.max_children;
+    const bool unit_open = kind == NodeKind::Unit && item->childCount() < table_.max_children;
     for (std::size_t i = 0; i < cmdAdd.size(); ++i) {
         if (cmdAdd[i] == nullptr) continue;
         bool enabled = unit_open;
@@ -190,7 +190,7 @@ void frmMXunits::TreeView1_SelectionUpdate() {
             const NodeKind channel = standwise::kChannelKinds[i];
             const int count =
                 unit(standwise::node_number(ss(item->text(0)))).*standwise::channel_kind(channel).count;
-            enabled = count < spec_.limits[i];
+            enabled = count < table_.limits[i];
         }
         cmdAdd[i]->setEnabled(enabled);
     }
@@ -201,11 +201,11 @@ void frmMXunits::TreeView1_SelectionUpdate() {
         return;
     }
     const auto [quiescent, alarm] =
-        standwise::feature_currents(ctx_.model.interface_constants, spec_.model, kind);
+        standwise::feature_currents(ctx_.model.interface_constants, table_.model, kind);
     show_feature(milliamps(quiescent), milliamps(alarm));
 
     bool removable = false;
-    if (is_channel(kind) && standwise::channel_limit(spec_, kind) > 0 && item->parent() != nullptr) {
+    if (is_channel(kind) && standwise::channel_limit(table_, kind) > 0 && item->parent() != nullptr) {
         const int owner = standwise::node_number(ss(item->parent()->text(0)));
         removable =
             standwise::node_number(ss(item->text(0))) == unit(owner).*standwise::channel_kind(kind).count;
@@ -218,13 +218,13 @@ void frmMXunits::add_channel(NodeKind kind) {
     if (unit_node == nullptr || standwise::node_kind(ss(unit_node->text(0))) != NodeKind::Unit) return;
     const int number = standwise::node_number(ss(unit_node->text(0)));
     std::int16_t& count = unit(number).*standwise::channel_kind(kind).count;
-    if (count >= standwise::channel_limit(spec_, kind) || unit_node->childCount() >= spec_.max_children)
+    if (count >= standwise::channel_limit(table_, kind) || unit_node->childCount() >= table_.max_children)
         return;
     ++count;
     add_channel_node(unit_node, number, kind, count);
     unit_node->setExpanded(true);
 
-    standwise::calcConsumptions(ctx_.model, spec_.model, loop_);
+    standwise::calcConsumptions(ctx_.model, table_.model, loop_);
     show_totals();
     TreeView1_SelectionUpdate();
 }
@@ -233,7 +233,7 @@ void frmMXunits::cmdRemove_Click() {
     QTreeWidgetItem* item = TreeView1->currentItem();
     if (item == nullptr || item->parent() == nullptr) return;
     const NodeKind kind = standwise::node_kind(ss(item->text(0)));
-    if (!is_channel(kind) || standwise::channel_limit(spec_, kind) == 0) return;
+    if (!is_channel(kind) || standwise::channel_limit(table_, kind) == 0) return;
     QTreeWidgetItem* unit_node = item->parent();
     std::int16_t& count =
         unit(standwise::node_number(ss(unit_node->text(0)))).*standwise::channel_kind(kind).count;
@@ -244,7 +244,7 @@ void frmMXunits::cmdRemove_Click() {
     TreeView1->setCurrentItem(unit_node->childCount() > 0 ? unit_node->child(unit_node->childCount() - 1)
                                                           : unit_node);
 
-    standwise::calcConsumptions(ctx_.model, spec_.model, loop_);
+    standwise::calcConsumptions(ctx_.model, table_.model, loop_);
     show_totals();
     TreeView1_SelectionUpdate();
 }
@@ -263,7 +263,7 @@ void frmMXunits::closeEvent(QCloseEvent* event) {
 }
 
 standwise::UnitChannels& frmMXunits::unit(int number) {
-    return ctx_.model.units_of(spec_.model)[loop_].units.at(
+    return ctx_.model.units_of(table_.model)[loop_].units.at(
         std::clamp(number, 0, standwise::kMaxUnitsPerLoop));
 }
 
@@ -282,7 +282,7 @@ QTreeWidgetItem* frmMXunits::add_node(QTreeWidgetItem* parent, const std::string
 QTreeWidgetItem* frmMXunits::add_unit_node(int number) {
     const std::string text = standwise::unit_text(number);
     QTreeWidgetItem* unit_node = add_node(root(), text, text, "Interface");
-    if (spec_.fixed_output)
+    if (table_.fixed_output)
         add_node(unit_node, standwise::fixed_output_key(number), standwise::kFixedOutputText, "Output");
     return unit_node;
 }
@@ -293,7 +293,7 @@ void frmMXunits::add_channel_node(QTreeWidgetItem* unit_node, int unit_number, N
 }
 
 void frmMXunits::show_totals() {
-    const standwise::UnitLoopRecord& record = ctx_.model.units_of(spec_.model)[loop_];
+    const standwise::UnitLoopRecord& record = ctx_.model.units_of(table_.model)[loop_];
     lblQuiescent->setText(milliamps(record.quiescent));
     lblAlarm->setText(milliamps(record.alarm));
 }

@@ -1,4 +1,4 @@
-#include "ui/interface/unit_tree_icons.h"
+#include "ui/system/units/unit_tree_icons.h"
 
 #include <QHash>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/interface/unit_window_models.h"
+#include "calc/unit_window_table.h"
 
 #include "calc/unit_sums.h"
 #include "model/numbers.h"
@@ -13,7 +13,7 @@ constexpr std::array<ChannelKindInfo, 4> kKindInfo{{
     {"Output Relay", "Output", &UnitChannels::relays, "cmdAddRelay", "Add Output Relay"},
 }};
 
-constexpr std::array<UnitWindowModel, 3> kWindows{{
+constexpr std::array<UnitWindowTable, 3> kWindows{{
     {UnitModel::MX210,
      "frmMX210",
      "cmbMX210Interfaces",
@@ -61,11 +61,11 @@ const ChannelKindInfo& channel_kind(NodeKind kind) {
     return kKindInfo.at(kind_index(kind));
 }
 
-const UnitWindowModel& unit_window_model(UnitModel model) {
+const UnitWindowTable& unit_window_table(UnitModel model) {
     return kWindows.at(static_cast<int>(model));
 }
 
-int channel_limit(const UnitWindowModel& window, NodeKind kind) {
+int channel_limit(const UnitWindowTable& window, NodeKind kind) {
     const int index = kind_index(kind);
     return index < 0 ? 0 : window.limits[index];
 }

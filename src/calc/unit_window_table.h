@@ -1,5 +1,6 @@
-// What sets the three interface-unit windows apart: names, captions, the channel kinds each model
-// has with their limits, and the currents of one item of a kind. The window itself is one class.
+// The table of the three interface-unit windows: what sets them apart (names, captions, the channel
+// kinds each model's units carry with their limits), how their tree nodes are named and read, and
+// the currents of one item of a kind. The window itself is one class for all three.
 #pragma once
 
 #include <array>
@@ -30,7 +31,7 @@ struct ChannelKindInfo {
 /// Words, icons, count fields and add buttons of the channel kinds (Input, Zone, Led or Relay).
 const ChannelKindInfo& channel_kind(NodeKind kind);
 
-struct UnitWindowModel {
+struct UnitWindowTable {
     UnitModel model;
     const char* window_name;   // "frmMX240"
     const char* list_name;     // the unit-count list
@@ -47,10 +48,10 @@ struct UnitWindowModel {
     std::array<NodeKind, 4> build_order;
 };
 
-const UnitWindowModel& unit_window_model(UnitModel model);
+const UnitWindowTable& unit_window_table(UnitModel model);
 
 /// Limit of a channel kind on one unit of the model (0 when the model has no such channel).
-int channel_limit(const UnitWindowModel& window, NodeKind kind);
+int channel_limit(const UnitWindowTable& window, NodeKind kind);
 
 /// The kind of a node from the first five characters of its text; the root has none.
 NodeKind node_kind(std::string_view text);

@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "ui/interface/frmmxunits.h"
+#include "ui/system/units/frmmxunits.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -45,7 +45,7 @@ void frmMXunits::build_layout() {
     auto* count_label = new QLabel(QStringLiteral("Interface Count"), this);
     count_label->setObjectName(QStringLiteral("lblInterfaceCount"));
     cmbInterfaces = new QComboBox(this);
-    cmbInterfaces->setObjectName(QString::fromLatin1(spec_.list_name));
+    cmbInterfaces->setObjectName(QString::fromLatin1(table_.list_name));
     cmbInterfaces->setEditable(false);
     cmbInterfaces->setMinimumWidth(70);
     cmbInterfaces->setMaxVisibleItems(15);
@@ -68,12 +68,12 @@ void frmMXunits::build_layout() {
 
     auto* right = new QVBoxLayout;
     for (std::size_t i = 0; i < standwise::kChannelKinds.size(); ++i) {
-        if (spec_.limits[i] == 0) continue;
+        if (table_.limits[i] == 0) continue;
         const standwise::ChannelKindInfo& kind = standwise::channel_kind(standwise::kChannelKinds[i]);
         cmdAdd[i] = button(this, kind.add_button, QString::fromLatin1(kind.add_caption));
         right->addWidget(cmdAdd[i]);
     }
-    cmdRemove = button(this, "cmdRemove", QString::fromLatin1(spec_.remove_caption));
+    cmdRemove = button(this, "cmdRemove", QString::fromLatin1(table_.remove_caption));
     right->addWidget(cmdRemove);
     right->addSpacing(10);
     right->addWidget(currents_frame(this, "fraTotal", QStringLiteral("Total Currents"), lblQuiescent,

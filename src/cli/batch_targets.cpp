@@ -1,4 +1,4 @@
-#include "ui/batch_targets.h"
+#include "cli/batch_targets.h"
 
 #include <algorithm>
 #include <filesystem>
