@@ -3,14 +3,6 @@
 #include "model/numbers.h"
 
 namespace standwise {
-namespace {
-
-std::string amps_text(double amps) {
-    return format_fixed(amps, "0.000") + "A";
-}
-
-}  // namespace
-
 std::string check_current_entry(std::string_view value, double max_amps) {
     const std::optional<double> number = parse_number(value);
     if (!number) return {};

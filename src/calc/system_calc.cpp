@@ -48,8 +48,9 @@ void fill_capacity(double quiescent, double alarm, double hours, double period, 
     }
 }
 
-std::string amps_text(double amps) {
-    return amps == 0 ? std::string() : format_fixed(amps, "0.000") + "A";
+// A system total of exactly zero shows as an empty caption.
+std::string system_amps_text(double amps) {
+    return amps == 0 ? std::string() : amps_text(amps);
 }
 
 }  // namespace
@@ -96,14 +97,6 @@ double standby_hours(double quiescent, double alarm, double hours, double capaci
     return (k * capacity * kUsableShare - hours * alarm) / quiescent;
 }
 
-double battery_capacity_24h(double quiescent, double alarm, double hours) {
-    return battery_capacity(quiescent, alarm, hours, 24);
-}
-
-double battery_capacity_72h(double quiescent, double alarm, double hours) {
-    return battery_capacity(quiescent, alarm, hours, 72);
-}
-
 StandbyFigures standby_figures(double quiescent, double alarm, double hours, double capacity) {
     StandbyFigures figures;
     const double t = standby_hours(quiescent, alarm, hours, capacity);
@@ -145,8 +138,8 @@ SystemResult calc_system_standby(SystemModel& model, Platform& platform, std::st
                 loop_supply_current(model, true, model.all_loops_alarm);
     ia = add_card_currents(model.cards, ia);
     result.alarm_amps = ia + text_value(master_alarm_1) / 1000 + text_value(master_alarm_2) / 1000;
-    result.system_total_q_text = amps_text(result.quiescent_amps);
-    result.system_total_a_text = amps_text(result.alarm_amps);
+    result.system_total_q_text = system_amps_text(result.quiescent_amps);
+    result.system_total_a_text = system_amps_text(result.alarm_amps);
 
     const float hours = alarm_hours(alarm_time);
     result.standby = standby_figures(result.quiescent_amps, result.alarm_amps, hours, panel.battery_capacity);

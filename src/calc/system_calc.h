@@ -58,9 +58,6 @@ double alarm_derating_factor(double alarm_current);
 /// Standby time in hours on a battery of `capacity` Ah. Negative when the usable capacity does not
 /// cover the alarm period (no derating correction is applied then); 0 without quiescent current.
 double standby_hours(double quiescent, double alarm, double hours, double capacity);
-/// Battery capacity in Ah for 24 (72) hours of standby followed by the alarm period.
-double battery_capacity_24h(double quiescent, double alarm, double hours);
-double battery_capacity_72h(double quiescent, double alarm, double hours);
 
 /// Standby time and capacities as texts, with the guards for figures that no battery can give: a
 /// time that is not positive shows "0:00" (short), an impossible capacity kCapacityNotPossible.

@@ -13,9 +13,6 @@ constexpr int kLastAddressPosition = 201;
 constexpr int kLastAlarmPosition = 3;
 constexpr int kChannels = 4;
 
-std::string number_field(int value) {
-    return str_number(value) + " ";
-}
 const char* truth_field(bool value) {
     return value ? "True" : "False";
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "files/system_config.h"
+#include "files/config_fields.h"
 #include "model/interface_model.h"
 #include "platform/platform.h"
 

@@ -22,11 +22,12 @@ const char* function_name(ChannelFunction function) {
 }
 
 std::string channel_label(int channel) {
-    return pad_right("Channel" + str_number(channel), 15);
+    return makeuplength("Channel" + str_number(channel), 15);
 }
 
-std::string amps(double value, const char* pattern) {
-    return format_fixed(value, pattern) + "A";
+// A channel's current with four decimals: "0.0250A".
+std::string channel_amps(double value) {
+    return format_fixed(value, "0.0000") + "A";
 }
 
 double milliamps_text(const std::string& text) {
@@ -45,9 +46,9 @@ std::vector<std::string> interface_report_lines(const InterfaceSetup& setup, con
     std::vector<std::string> lines{"Ostrel Limited - Standwise", "Interface Calculation", "",
                                    "Report generated on " + report_time_stamp(when)};
     separator(lines);
-    lines.push_back(pad_right("Interface address:", 20) + str_number(setup.address_index - 1));
-    lines.push_back(pad_right("Interface label:", 21) + setup.label);
-    lines.push_back(pad_right("Alarm duration:", 21) + inputs.alarm_time + " minutes");
+    lines.push_back(makeuplength("Interface address:", 20) + str_number(setup.address_index - 1));
+    lines.push_back(makeuplength("Interface label:", 21) + setup.label);
+    lines.push_back(makeuplength("Alarm duration:", 21) + inputs.alarm_time + " minutes");
     separator(lines);
 
     lines.insert(lines.end(), {"Channel Setups", ""});
@@ -57,20 +58,20 @@ std::vector<std::string> interface_report_lines(const InterfaceSetup& setup, con
 
     lines.insert(lines.end(), {"Quiescent Currents", ""});
     for (int channel = 1; channel <= kChannels; ++channel)
-        lines.push_back(channel_label(channel) + amps(result.channel_quiescent[channel], "0.0000"));
+        lines.push_back(channel_label(channel) + channel_amps(result.channel_quiescent[channel]));
     separator(lines);
 
     lines.insert(lines.end(), {"Alarm Currents", ""});
     for (int channel = 1; channel <= kChannels; ++channel)
-        lines.push_back(channel_label(channel) + amps(result.channel_alarm[channel], "0.0000"));
+        lines.push_back(channel_label(channel) + channel_amps(result.channel_alarm[channel]));
     lines.push_back("");
     if (result.zone_in_fire) lines.push_back("One detection zone shown in fire");
     separator(lines);
 
-    lines.push_back(pad_right("Interface Supply Current", 30) + amps(kInterfaceUnitCurrent, "0.000"));
+    lines.push_back(makeuplength("Interface Supply Current", 30) + amps_text(kInterfaceUnitCurrent));
     separator(lines);
-    lines.push_back(pad_right("Auxilliary Supply Current", 30) +
-                    amps(milliamps_text(setup.aux_current), "0.000"));
+    lines.push_back(makeuplength("Auxilliary Supply Current", 30) +
+                    amps_text(milliamps_text(setup.aux_current)));
     separator(lines);
 
     lines.push_back("Standby time is " + inputs.standby + " " + inputs.amphours + " batteries.");

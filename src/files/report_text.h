@@ -14,11 +14,6 @@ namespace standwise {
 /// never cut. Characters, not bytes, are counted, so a name with accents lines up like any other.
 std::string makeuplength(std::string_view text, std::size_t length);
 
-/// The interface report's name for the same rule.
-inline std::string pad_right(std::string_view text, std::size_t width) {
-    return makeuplength(text, width);
-}
-
 /// "dd/mm/yyyy", as the main window shows the configuration date.
 std::string format_date(const DateTime& when);
 

@@ -12,11 +12,6 @@ namespace {
 constexpr int kControllerKinds = 2;
 constexpr int kAlarmPositions = 4;
 
-// Number fields carry a sign position and a trailing blank: " 5 ", "-1 ".
-std::string number_field(int value) {
-    return str_number(value) + " ";
-}
-
 // Hands out the fields after the marker line one by one; every getter is empty once a field
 // cannot be read, which ends the loading.
 class FieldReader {
@@ -147,14 +142,6 @@ bool apply_fields(FieldReader& reader, SystemModel& model, SystemConfigTarget& t
 }
 
 }  // namespace
-
-std::string config_text_field(std::string_view line) {
-    const char* blanks = " \t";
-    std::size_t first = line.find_first_not_of(blanks);
-    if (first == std::string_view::npos) return {};
-    std::size_t last = line.find_last_not_of(blanks);
-    return std::string(line.substr(first, last - first + 1));
-}
 
 std::vector<std::string> system_configuration_lines(const SystemModel& model,
                                                     const SystemWindowFields& fields) {

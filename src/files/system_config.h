@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/config_fields.h"
 #include "model/system_model.h"
 #include "platform/platform.h"
 
@@ -14,10 +15,6 @@ namespace standwise {
 
 /// First line of every system configuration file.
 inline constexpr const char* kSystemConfigMarker = "System Configuration";
-
-/// A text field as read: the whole line without its leading and trailing blanks and tabs; commas
-/// and quotes inside it are part of the text.
-std::string config_text_field(std::string_view line);
 
 /// The values of a configuration that only the main window holds.
 struct SystemWindowFields {
@@ -62,26 +59,6 @@ public:
     /// Reading is over, completely or not: system calculation, title, "Site Details" tab.
     virtual void finish() = 0;
 };
-
-enum class ConfigReadStatus {
-    NotAConfiguration,  // wrong first line: refused with a message, nothing changed
-    Complete,
-    Stopped,  // a field could not be read: what came before it stays applied
-};
-
-/// Loading a configuration file from a path: whether the file could be read, and if so how
-/// reading it into the windows ended.
-struct ConfigLoad {
-    ReadOutcome file = ReadOutcome::Read;
-    std::string file_problem;  // why the file was not read (see unread_reason)
-    ConfigReadStatus status = ConfigReadStatus::Complete;
-    bool file_read() const { return file == ReadOutcome::Read; }
-};
-
-/// A file that was not read at all: how loading it ends without applying anything.
-inline ConfigLoad unread_configuration(const TextLines& file) {
-    return {file.outcome, unread_reason(file, "configuration"), ConfigReadStatus::NotAConfiguration};
-}
 
 /// Reads a configuration into the model and the target. A file of the wrong type, or an empty one,
 /// is refused with "Not a valid system configuration". Reading stops silently at the first field

@@ -212,10 +212,6 @@ std::optional<double> parse_number(std::string_view text) {
     return s.value;
 }
 
-bool is_number(std::string_view text) {
-    return parse_number(text).has_value();
-}
-
 double text_value(std::string_view text) {
     return scan_number(text, false).value.value_or(0.0);
 }
@@ -294,6 +290,10 @@ std::string format_fixed(double value, std::string_view pattern) {
         out.append(n, whole, std::string::npos);
     }
     return out;
+}
+
+std::string amps_text(double amps) {
+    return format_fixed(amps, "0.000") + "A";
 }
 
 std::string hours_minutes(double hours) {

@@ -13,9 +13,6 @@ namespace standwise {
 /// separators. Empty when the text is anything else, or when its value does not fit a double.
 std::optional<double> parse_number(std::string_view text);
 
-/// Whether the whole text reads as a number (see parse_number).
-bool is_number(std::string_view text);
-
 /// The number that a text starts with, leading blanks skipped; 0 when it does not start with one.
 /// Whatever follows the number is ignored ("12mA" gives 12).
 double text_value(std::string_view text);
@@ -48,6 +45,10 @@ std::string plain_number(double value);
 /// written with 15 significant digits, so 2.675 with "0.00" gives "2.68". Empty for a value that is
 /// not finite or reaches 1e15, which no display form can hold.
 std::string format_fixed(double value, std::string_view pattern);
+
+/// A current in amperes as the system and interface totals show it: "0.000" followed by "A" (0.045
+/// gives "0.045A").
+std::string amps_text(double amps);
 
 /// Hours and minutes of a non-negative number of hours: whole hours, ":", minutes rounded down
 /// with two digits ("37:22", "5:07"). "0:00", as for no standby time at all, when the hours are

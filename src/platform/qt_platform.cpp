@@ -15,15 +15,12 @@
 #include <QUrl>
 #include <cmath>
 
+#include "platform/qt_strings.h"
 #include "platform/qt_window_placement.h"
 #include "platform/text_files.h"
 
 namespace standwise {
 namespace {
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Shown when the desktop has no program for text files: the file read-only in a window of ours.
 void show_text_viewer(const std::string& path) {

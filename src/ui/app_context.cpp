@@ -41,9 +41,6 @@ void AppContext::discard_picture() {
 void AppContext::discard_device_help() {
     discard(device_help_);
 }
-void AppContext::discard_newfront() {
-    discard(newfront_);
-}
 
 CountValidation AppContext::validate_device_count(std::string_view text, int loop, int device_type) {
     CountValidation result = standwise::validate_device_count(model, platform, text, loop, device_type);

@@ -57,7 +57,6 @@ public:
     /// Discards a window closed with its close box; the next use creates it again.
     void discard_picture();
     void discard_device_help();
-    void discard_newfront();
 
     // Calculation steps with their results shown in every window that shows them.
     CountValidation validate_device_count(std::string_view text, int loop, int device_type);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/results.h"
+#include "platform/qt_strings.h"
 
 class QAction;
 class QGridLayout;
@@ -20,13 +21,6 @@ class QLineEdit;
 class QMenu;
 
 namespace standwise {
-
-inline QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-inline std::string ss(const QString& text) {
-    return text.toStdString();
-}
 
 /// A label caption as the system writes it: a doubled "&" stands for one "&".
 QString caption_text(const std::string& text);
@@ -100,7 +94,6 @@ class StatusBar : public QWidget {
 public:
     StatusBar(const QString& object_name, int panels, QWidget* parent = nullptr);
     StatusPanel* panel(int number) const { return panels_.at(number - 1); }
-    int panel_count() const { return static_cast<int>(panels_.size()); }
 Q_SIGNALS:
     void panel_clicked(int number);
 

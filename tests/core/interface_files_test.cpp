@@ -122,10 +122,10 @@ TEST(InterfaceReport, WithAndWithoutZones) {
     sectors.channels[2].sector_current = "120.5";
     std::vector<std::string> without_zones = report_of(sectors);
     EXPECT_EQ(without_zones.size(), 55u);
-    test::expect_golden(without_zones, "reports/interface_sectors.txt");
+    test::expect_golden(without_zones, "core/interface_sectors.txt");
     std::vector<std::string> with_zones = report_of(test::mixed_interface_setup());
     EXPECT_EQ(with_zones.size(), 56u);
-    test::expect_golden(with_zones, "reports/interface_zones.txt");
+    test::expect_golden(with_zones, "core/interface_zones.txt");
 }
 
 TEST(InterfaceReport, AddressLine) {

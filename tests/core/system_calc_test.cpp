@@ -39,6 +39,16 @@ TEST(StandbyFormulas, DeratingStepsAtTheirBoundaries) {
     EXPECT_LT(alarm_derating_factor(1e300), -1e290);
 }
 
+// Up to 0.6 A the plain formula; above it the derating correction; no correction once no time is left.
+TEST(StandbyFormulas, StandbyHoursAtTheDeratingBoundary) {
+    EXPECT_EQ(standby_hours(0.4, 0.6, 0.5, 24), (24 * 0.8 - 0.5 * 0.6) / 0.4);
+    const double t0 = (24 * 0.8 - 0.5 * 0.61) / 0.4;
+    EXPECT_DOUBLE_EQ(standby_hours(0.4, 0.61, 0.5, 24),
+                     ((1 - 0.01 * (0.5 / t0)) * 24 * 0.8 - 0.5 * 0.61) / 0.4);
+    EXPECT_EQ(standby_hours(0.5, 0.8, 0.5, 0.5), 0);
+    EXPECT_LT(standby_hours(0.5, 0.8, 0.5, 0.45), 0);
+}
+
 TEST(StandbyFormulas, AlarmHoursInSinglePrecision) {
     const std::pair<const char*, float> cases[] = {{"30", 0.5f}, {"90", 1.5f}, {"120", 2.0f}, {"", 0.0f}};
     for (auto [minutes, hours] : cases)

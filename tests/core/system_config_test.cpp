@@ -194,9 +194,10 @@ TEST(SystemConfig, UnreadableFieldStopsReadingThere) {
 
 TEST(SystemConfig, ReadsAHandEditedWindows1252File) {
     std::vector<std::string> lines = system_configuration_lines(reference_model(), {});
-    lines[1] = "Caf\xE9 M\xFCller ";
-    lines[26] = " 2.5 ";  // fractions round half to even
+    lines[1] = "\tCaf\xE9 M\xFCller \t";  // blanks and tabs around a text field are dropped
+    lines[26] = " 2.5 ";                  // fractions round half to even
     lines[27] = "3.5";
+    lines[4] = "\t ID 9\t";
     std::string bytes;
     for (const std::string& line : lines)
         bytes += line + "\r\n";
@@ -208,6 +209,7 @@ TEST(SystemConfig, ReadsAHandEditedWindows1252File) {
         read_system_configuration(*read_text_lines(folder.write("old.cfg", bytes)), model, target, platform),
         ConfigReadStatus::Complete);
     EXPECT_EQ(target.fields.site, "Caf\xC3\xA9 M\xC3\xBCller");
+    EXPECT_EQ(target.fields.site_id, "ID 9");
     EXPECT_EQ(model.loop_device_count[1][1], 2);
     EXPECT_EQ(model.loop_device_count[1][2], 4);
 }

@@ -81,16 +81,16 @@ SystemReportInputs no_loop_card_inputs() {
 
 TEST(SystemReport, OverloadedLoops) {
     expect_golden(full_report_lines(overloaded_model(), kOverloadedInputs, kWhen),
-                  "reports/overloaded_full.txt");
+                  "core/overloaded_full.txt");
     expect_golden(short_report_lines(overloaded_model(), kOverloadedInputs, kWhen),
-                  "reports/overloaded_short.txt");
+                  "core/overloaded_short.txt");
 }
 
 TEST(SystemReport, NoLoopCard) {
     expect_golden(full_report_lines(no_loop_card_model(), no_loop_card_inputs(), kWhen),
-                  "reports/no_loop_card_full.txt");
+                  "core/no_loop_card_full.txt");
     expect_golden(short_report_lines(no_loop_card_model(), no_loop_card_inputs(), kWhen),
-                  "reports/no_loop_card_short.txt");
+                  "core/no_loop_card_short.txt");
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <QTabWidget>
 
 #include "files/interface_config.h"
-#include "platform/text_files.h"
 #include "interface_window_fixture.h"
+#include "platform/text_files.h"
 #include "support/golden.h"
 
 namespace standwise::test {
@@ -138,10 +138,10 @@ TEST_F(InterfaceFilesTest, EntryChecksRunOnLoading) {
 TEST_F(InterfaceFilesTest, ReportsLineByLine) {
     platform.clock = {2026, 12, 5, 14, 3, 59};
     enter_sector_setup();
-    expect_golden(report("sectors.txt"), "interface/window_sectors.txt");
+    expect_golden(report("sectors.txt"), "ui/window_sectors.txt");
     window().mnunew->trigger();
     enter_mixed_setup();
-    expect_golden(report("zones.txt"), "interface/window_zones.txt");
+    expect_golden(report("zones.txt"), "ui/window_zones.txt");
     const char* const filter = "Report text files (*.txt)|*.txt";
     EXPECT_EQ(platform.choosers,
               (Choosers{{FileMode::Save, "Generate Interface Report", filter,

@@ -130,7 +130,7 @@ protected:
             const std::string path = folder.file(name + "_" + kind + ".txt");
             platform.choose_next(path);
             action->trigger();
-            expect_golden(lines_of(path), "system_reports/" + name + "_" + kind + ".txt");
+            expect_golden(lines_of(path), "ui/" + name + "_" + kind + ".txt");
         }
     }
 };

@@ -202,7 +202,7 @@ void frminterface::txtaux_current_Change() {
         return;
     }
     calc_interface_standby();
-    lblaux_supply->setText(qs(standwise::format_fixed(standwise::text_value(text) / 1000, "0.000") + "A"));
+    lblaux_supply->setText(qs(standwise::amps_text(standwise::text_value(text) / 1000)));
 }
 
 void frminterface::cmbalarm_time_interface_Change() {

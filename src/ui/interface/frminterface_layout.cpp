@@ -252,9 +252,9 @@ void frminterface::connect_handlers() {
         connect(txtsector_current[n], &QLineEdit::textChanged, this,
                 [this, n] { txtsector_current_Change(n); });
     }
-    connect(txtaux_current, &QLineEdit::textChanged, this, [this] { txtaux_current_Change(); });
+    connect(txtaux_current, &QLineEdit::textChanged, this, &frminterface::txtaux_current_Change);
     connect(cmbalarm_time_interface, &QComboBox::currentIndexChanged, this,
-            [this] { cmbalarm_time_interface_Change(); });
+            &frminterface::cmbalarm_time_interface_Change);
     const std::pair<QAction*, void (frminterface::*)()> actions[] = {
         {mnunew, &frminterface::mnunew_Click},
         {mnuload, &frminterface::mnuload_Click},
@@ -267,5 +267,5 @@ void frminterface::connect_handlers() {
         {mnuabout, &frminterface::mnuabout_Click},
     };
     for (auto [action, handler] : actions)
-        connect(action, &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
+        connect(action, &QAction::triggered, this, handler);
 }

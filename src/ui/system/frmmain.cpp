@@ -86,10 +86,6 @@ void frmmain::make_data_folders() {
         ctx_.platform.make_folder(standwise::data_path(ctx_.platform, folder));
 }
 
-std::string frmmain::makeuplength(const std::string& text, int length) {
-    return standwise::makeuplength(text, static_cast<std::size_t>(std::max(length, 0)));
-}
-
 void frmmain::clear_system_window() {
     lbldate->setText(qs(standwise::format_date(ctx_.platform.now())));
     standwise::set_back_colour(lbldevices, standwise::Colour::ButtonFace);

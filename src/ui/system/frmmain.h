@@ -42,8 +42,6 @@ public:
     void txtsite_Change();
     void clear_system_window();
     void make_data_folders();
-    /// Makes a report label up to `length` characters with blanks.
-    static std::string makeuplength(const std::string& text, int length);
 
     // Configuration files and reports (frmmain_files.cpp).
     std::vector<std::string> configuration_lines() const;

@@ -247,16 +247,15 @@ void frmmain::build_status_bars(QWidget* central) {
 }
 
 void frmmain::connect_handlers() {
-    connect(SSTabentry, &QTabWidget::currentChanged, this, [this] { SSTabentry_Click(); });
-    connect(txtsite, &QLineEdit::textChanged, this, [this] { txtsite_Change(); });
-    connect(txtma1, &QLineEdit::textChanged, this, [this] { txtma1_Change(); });
-    connect(txtma2, &QLineEdit::textChanged, this, [this] { txtma2_Change(); });
-    connect(cmbalarm_time, &QComboBox::currentIndexChanged, this, [this] { cmbalarm_time_Change(); });
+    connect(SSTabentry, &QTabWidget::currentChanged, this, &frmmain::SSTabentry_Click);
+    connect(txtsite, &QLineEdit::textChanged, this, &frmmain::txtsite_Change);
+    connect(txtma1, &QLineEdit::textChanged, this, &frmmain::txtma1_Change);
+    connect(txtma2, &QLineEdit::textChanged, this, &frmmain::txtma2_Change);
+    connect(cmbalarm_time, &QComboBox::currentIndexChanged, this, &frmmain::cmbalarm_time_Change);
     for (int n = 1; n <= standwise::kLoops; ++n)
         connect(cmdview[n], &QPushButton::clicked, this, [this, n] { cmdview_Click(n); });
-    connect(stb_loadstatus, &standwise::StatusBar::panel_clicked, this,
-            [this](int panel) { stb_loadstatus_PanelClick(panel); });
-    connect(cmdconfigure, &QPushButton::clicked, this, [this] { cmdconfigure_Click(); });
+    connect(stb_loadstatus, &standwise::StatusBar::panel_clicked, this, &frmmain::stb_loadstatus_PanelClick);
+    connect(cmdconfigure, &QPushButton::clicked, this, &frmmain::cmdconfigure_Click);
     const std::pair<QAction*, void (frmmain::*)()> actions[] = {
         {mnunew, &frmmain::mnunew_Click},
         {mnuload, &frmmain::mnuload_Click},
@@ -270,5 +269,5 @@ void frmmain::connect_handlers() {
         {mnuabout, &frmmain::mnuabout_Click},
     };
     for (auto [action, handler] : actions)
-        connect(action, &QAction::triggered, this, [this, h = handler] { (this->*h)(); });
+        connect(action, &QAction::triggered, this, handler);
 }

@@ -1,0 +1,40 @@
+// What the system and the interface configuration files share: how a text and a number field are
+// written and read, and how loading a file can end.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace standwise {
+
+/// A text field as read: the whole line without its leading and trailing blanks and tabs; commas
+/// and quotes inside it are part of the text.
+std::string config_text_field(std::string_view line);
+
+/// A number field as written: a 16-bit whole number with a sign position and a trailing blank,
+/// " 5 ", "-1 ".
+std::string number_field(int value);
+
+enum class ConfigReadStatus {
+    NotAConfiguration,  // wrong first line: refused with a message, nothing changed
+    Complete,
+    Stopped,  // a field could not be read: what came before it stays applied
+};
+
+/// Loading a configuration file from a path: whether the file could be read, and if so how
+/// reading it into the windows ended.
+struct ConfigLoad {
+    ReadOutcome file = ReadOutcome::Read;
+    std::string file_problem;  // why the file was not read (see unread_reason)
+    ConfigReadStatus status = ConfigReadStatus::Complete;
+    bool file_read() const { return file == ReadOutcome::Read; }
+};
+
+/// A file that was not read at all: how loading it ends without applying anything.
+inline ConfigLoad unread_configuration(const TextLines& file) {
+    return {file.outcome, unread_reason(file, "configuration"), ConfigReadStatus::NotAConfiguration};
+}
+
+}  // namespace standwise
