@@ -84,8 +84,7 @@ int run_command_line(const standwise::CommandLine& line) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);  // the report's own CR LF, unchanged
 #endif
-    return standwise::run_batch_reports(line, QCoreApplication::applicationDirPath().toStdString(), std::cout,
-                                        std::cerr);
+    return standwise::run_batch_reports(line, standwise::program_data_folders(), std::cout, std::cerr);
 }
 
 }  // namespace
