@@ -116,6 +116,8 @@ int main(int argc, char* argv[]) {
     if (action != Action::Report) qInstallMessageHandler(nullptr);
     QApplication::setOrganizationName(QString::fromUtf8(standwise::kVersionInfo.company));
     QApplication::setApplicationName(QString::fromUtf8(standwise::kVersionInfo.title));
+    // Ties the windows to the installed menu entry, whose icon the desktop then shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("standwise"));
 
     // Read again from the toolkit, which gives every platform's file names in full.
     const standwise::CommandLine line = standwise::parse_command_line(arguments_after_program());
