@@ -46,18 +46,5 @@ TEST(DataFolders, ProgramReadsBesideItselfOrFromTheInstalledDataFolder) {
     EXPECT_TRUE(fs::is_empty(at("bare")));
 }
 
-TEST(DataFolders, FolderPathsAreMadeWholeOrSayWhyNot) {
-    const test::TempFolder root;
-    const std::string nested = root.file("data/Ostrel/Standwise");
-    EXPECT_EQ(make_folder_path(nested), std::nullopt);
-    EXPECT_TRUE(fs::is_directory(nested));
-    EXPECT_EQ(make_folder_path(nested), std::nullopt);
-
-    const std::string file = root.write("taken", "a file\n");
-    EXPECT_NE(make_folder_path(file), std::nullopt);
-    EXPECT_NE(make_folder_path(file + "/Standwise"), std::nullopt);
-    EXPECT_FALSE(folder_writable(file));
-}
-
 }  // namespace
 }  // namespace standwise
