@@ -84,8 +84,7 @@ int run_command_line(const standwise::CommandLine& line) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);  // the report's own CR LF, unchanged
 #endif
-    return standwise::run_batch_reports(line, QCoreApplication::applicationDirPath().toStdString(), std::cout,
-                                        std::cerr);
+    return standwise::run_batch_reports(line, standwise::program_data_folders(), std::cout, std::cerr);
 }
 
 }  // namespace
@@ -117,6 +116,8 @@ int main(int argc, char* argv[]) {
     if (action != Action::Report) qInstallMessageHandler(nullptr);
     QApplication::setOrganizationName(QString::fromUtf8(standwise::kVersionInfo.company));
     QApplication::setApplicationName(QString::fromUtf8(standwise::kVersionInfo.title));
+    // Ties the windows to the installed menu entry, whose icon the desktop then shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("standwise"));
 
     // Read again from the toolkit, which gives every platform's file names in full.
     const standwise::CommandLine line = standwise::parse_command_line(arguments_after_program());

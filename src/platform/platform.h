@@ -62,8 +62,13 @@ public:
     virtual std::string choose_file(FileMode mode, const std::string& title, const std::string& filter,
                                     const std::string& initial_folder) = 0;
 
-    /// The folder that holds the program; every data folder lies directly below it.
+    /// The folder that holds the program's data: the device library and the release notes.
     virtual std::string program_folder() = 0;
+
+    /// The folder below which the configurations and reports folders are made: the program folder
+    /// when the program runs from a folder of its own that it can write, else the user's
+    /// application data folder.
+    virtual std::string user_folder() = 0;
 
     /// Creates one folder; an existing folder or any failure is ignored.
     virtual void make_folder(const std::string& path) = 0;
@@ -98,5 +103,8 @@ std::string unread_reason(const TextLines& read, const std::string& what);
 
 /// A data folder or file below the program folder, joined with the platform's separator.
 std::string data_path(Platform& platform, const std::string& name);
+
+/// One of the configurations and reports folders below the user folder.
+std::string user_data_path(Platform& platform, const std::string& name);
 
 }  // namespace standwise

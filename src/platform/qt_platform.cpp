@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
@@ -19,8 +20,17 @@
 #include "platform/qt_window_placement.h"
 #include "platform/text_files.h"
 
+// The data folder of an installed program, relative to its executable's folder.
+#ifndef STANDWISE_INSTALLED_DATA
+#define STANDWISE_INSTALLED_DATA "../share/standwise"
+#endif
+
 namespace standwise {
 namespace {
+
+std::string native(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdString();
+}
 
 // Shown when the desktop has no program for text files: the file read-only in a window of ours.
 void show_text_viewer(const std::string& path) {
@@ -96,10 +106,27 @@ std::string QtPlatform::choose_file(FileMode mode, const std::string& title, con
     return QDir::toNativeSeparators(path).toStdString();
 }
 
+DataFolders program_data_folders() {
+    return locate_data_folders(native(QCoreApplication::applicationDirPath()), STANDWISE_INSTALLED_DATA,
+                               native(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
+
 std::string QtPlatform::program_folder() {
-    std::string folder = StdPlatform::program_folder();
-    if (!folder.empty()) return folder;
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+    locate_folders();
+    return StdPlatform::program_folder();
+}
+
+std::string QtPlatform::user_folder() {
+    locate_folders();
+    return StdPlatform::user_folder();
+}
+
+// Found once: finding out whether the program's folder can be written makes a folder in it.
+void QtPlatform::locate_folders() {
+    if (!StdPlatform::program_folder().empty()) return;
+    const DataFolders folders = program_data_folders();
+    set_program_folder(folders.program);
+    set_user_folder(folders.user);
 }
 
 std::string QtPlatform::windows_folder() {

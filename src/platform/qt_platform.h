@@ -2,6 +2,7 @@
 // the busy pointer and the clock. Folders and text files come from the standard library.
 #pragma once
 
+#include "platform/std_data_folders.h"
 #include "platform/std_platform.h"
 
 namespace standwise {
@@ -14,6 +15,7 @@ public:
     std::string choose_file(FileMode mode, const std::string& title, const std::string& filter,
                             const std::string& initial_folder) override;
     std::string program_folder() override;
+    std::string user_folder() override;
     std::string windows_folder() override;
     void open_in_editor(const std::string& path) override;
     void pause(float seconds) override;
@@ -21,8 +23,14 @@ public:
     DateTime now() override;
 
 private:
+    void locate_folders();
+
     bool busy_ = false;
 };
+
+/// The folders of this run, from the executable's folder and the user's application data folder
+/// (named after the application's organisation and name, which are set first).
+DataFolders program_data_folders();
 
 /// A message text with its "\r\n" or lone "\r" breaks as the toolkit's line breaks.
 std::string message_lines(const std::string& prompt);

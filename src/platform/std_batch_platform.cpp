@@ -7,8 +7,10 @@
 
 namespace standwise {
 
-BatchPlatform::BatchPlatform(std::string program_folder, std::ostream& messages)
-    : StdPlatform(std::move(program_folder)), messages_(messages) {}
+BatchPlatform::BatchPlatform(const DataFolders& folders, std::ostream& messages)
+    : StdPlatform(folders.program), messages_(messages) {
+    set_user_folder(folders.user);
+}
 
 std::string BatchPlatform::message_line(const std::string& prompt, const std::string& caption) {
     return caption + ": " + replace_line_breaks(prompt, " ");

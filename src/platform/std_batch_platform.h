@@ -4,13 +4,14 @@
 
 #include <ostream>
 
+#include "platform/std_data_folders.h"
 #include "platform/std_platform.h"
 
 namespace standwise {
 
 class BatchPlatform : public StdPlatform {
 public:
-    BatchPlatform(std::string program_folder, std::ostream& messages);
+    BatchPlatform(const DataFolders& folders, std::ostream& messages);
 
     /// Writes "Caption: text" with each line break replaced by one blank; a question is answered
     /// Yes (OK for OK/Cancel) and the line says so.

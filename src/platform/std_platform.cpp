@@ -12,6 +12,10 @@ std::string data_path(Platform& platform, const std::string& name) {
     return (std::filesystem::path(platform.program_folder()) / name).string();
 }
 
+std::string user_data_path(Platform& platform, const std::string& name) {
+    return (std::filesystem::path(platform.user_folder()) / name).string();
+}
+
 std::string unread_reason(const TextLines& read, const std::string& what) {
     switch (read.outcome) {
         case ReadOutcome::Read:

@@ -12,6 +12,9 @@ public:
 
     std::string program_folder() override { return program_folder_; }
     void set_program_folder(std::string folder) { program_folder_ = std::move(folder); }
+    /// The program folder unless another folder is set.
+    std::string user_folder() override { return user_folder_.empty() ? program_folder() : user_folder_; }
+    void set_user_folder(std::string folder) { user_folder_ = std::move(folder); }
     void make_folder(const std::string& path) override;
     std::string windows_folder() override { return {}; }
     std::optional<std::vector<FolderEntry>> list_folder(const std::string& path) override;
@@ -19,6 +22,7 @@ public:
 
 private:
     std::string program_folder_;
+    std::string user_folder_;
 };
 
 }  // namespace standwise

@@ -72,13 +72,13 @@ std::string AppContext::folder_for(FileKind kind) {
     if (!last.empty()) return last;
     switch (kind) {
         case FileKind::InterfaceConfiguration:
-            return data_path(platform, "configurations");
+            return user_data_path(platform, "configurations");
         case FileKind::InterfaceReport:
-            return data_path(platform, "interface_reports");
+            return user_data_path(platform, "interface_reports");
         case FileKind::Report:
             break;
     }
-    return data_path(platform, "full_reports");
+    return user_data_path(platform, "full_reports");
 }
 
 void AppContext::used_file(FileKind kind, const std::string& path) {

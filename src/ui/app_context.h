@@ -69,7 +69,7 @@ public:
     void end_program();
 
     /// The folder a chooser for this kind of file opens in: where one was last chosen, loaded or
-    /// written during this run, else the kind's data folder below the program folder.
+    /// written during this run, else the kind's data folder below the user folder.
     std::string folder_for(FileKind kind);
     void used_file(FileKind kind, const std::string& path);
 

@@ -23,8 +23,8 @@ namespace fs = std::filesystem;
 // Loads one configuration exactly as the menu does and makes its report; empty when the file
 // cannot be used (the reason already written to `err`).
 std::optional<std::vector<std::string>> report_for(const std::string& config, ReportKind kind,
-                                                   const std::string& program_folder, std::ostream& err) {
-    BatchPlatform platform(program_folder, err);
+                                                   const DataFolders& folders, std::ostream& err) {
+    BatchPlatform platform(folders, err);
     AppContext ctx(platform);
     run_startup(ctx, StartupMode::Batch);
 
@@ -68,7 +68,7 @@ bool write_report(const std::string& path, const std::vector<std::string>& lines
 
 }  // namespace
 
-int run_batch_reports(const CommandLine& line, const std::string& program_folder, std::ostream& out,
+int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::ostream& out,
                       std::ostream& err) {
     std::variant<ReportPlan, std::string> planned =
         plan_reports(line.configs, line.has_output, line.output, line.unique_names);
@@ -88,8 +88,7 @@ int run_batch_reports(const CommandLine& line, const std::string& program_folder
     }
     int status = kBatchSuccess;
     for (const ReportTarget& target : plan.targets) {
-        std::optional<std::vector<std::string>> lines =
-            report_for(target.config, line.kind, program_folder, err);
+        std::optional<std::vector<std::string>> lines = report_for(target.config, line.kind, folders, err);
         if (!lines) {
             status = kBatchFileFailure;
             continue;

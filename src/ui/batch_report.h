@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/command_line.h"
+#include "platform/std_data_folders.h"
 
 namespace standwise {
 
@@ -16,7 +17,7 @@ inline constexpr int kBatchUsageError = 2;
 
 /// Writes the reports that `line` asks for (Action::Report). Messages that the windows would show
 /// go to `err`, one line each; a report without -o goes to `out`. Returns the exit status.
-int run_batch_reports(const CommandLine& line, const std::string& program_folder, std::ostream& out,
+int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::ostream& out,
                       std::ostream& err);
 
 }  // namespace standwise

@@ -33,7 +33,7 @@ void fill_alarm_time_list(AppContext& ctx) {
 
 void run_startup(AppContext& ctx, StartupMode mode) {
     const bool windowed = mode == StartupMode::Windowed;
-    if (windowed) QApplication::setWindowIcon(QIcon(product_picture()));
+    if (windowed) QApplication::setWindowIcon(program_icon());
     frmmain& main = ctx.main();
     main.make_data_folders();
 

@@ -38,6 +38,7 @@ public:
         return {};
     }
     std::string program_folder() override { return "program"; }
+    std::string user_folder() override { return "program"; }
     void make_folder(const std::string&) override {}
     std::string windows_folder() override { return {}; }
     void open_in_editor(const std::string&) override {}

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <memory>
 
+#include <iostream>
 #include "fuzz_support.h"
 #include "model/reference_tables.h"
-#include <iostream>
 
 #include "platform/std_batch_platform.h"
 
@@ -18,7 +18,7 @@ namespace {
 const SystemModel& started_up() {
     static const SystemModel model = [] {
         SystemModel m;
-        BatchPlatform platform(STANDWISE_SOURCE_DIR, std::cerr);
+        BatchPlatform platform(DataFolders{STANDWISE_SOURCE_DIR, {}}, std::cerr);
         init_reference_tables(m, platform);
         return m;
     }();
@@ -57,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SystemStandIn reloaded(*again, platform);
     require(load(saved, *again, reloaded, platform) == ConfigReadStatus::Complete,
             "a saved configuration reads back complete");
-    require(system_configuration_lines(*again, reloaded.fields) == saved, "a saved configuration reads back unchanged");
+    require(system_configuration_lines(*again, reloaded.fields) == saved,
+            "a saved configuration reads back unchanged");
     return 0;
 }

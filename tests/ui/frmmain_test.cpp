@@ -1,5 +1,6 @@
 // The main window after start-up and its own handlers: master alarms, the standards warning, New
 // configuration, the status panels, Exit and closing.
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -36,6 +37,8 @@ TEST_F(StartUpTest, ShowsTheDefaultPanelReadyForWork) {
     EXPECT_TRUE(QFileInfo(QString::fromStdString(data_path(platform, "configurations"))).isDir());
     EXPECT_EQ(text(loop_window().lbldevice_help[1]), "Optical smoke detector");
     EXPECT_EQ(loop_window().cmb_viewdata[1]->toolTip().toStdString(), "Max: 200");
+    // The windows carry the menu entry's icon in all its sizes.
+    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 6);
 }
 
 TEST_F(MainWindowTest, MasterAlarmEntriesStayWithinTheCircuitLimit) {

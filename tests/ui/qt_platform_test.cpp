@@ -25,10 +25,12 @@ TEST(QtPlatformTest, MessageLineBreaksAndChooserFilters) {
     EXPECT_EQ(chooser_filter("Text (*.txt)"), "Text (*.txt)");
 }
 
+// The tests' folder holds the device library and can be written, as a build tree or a portable copy.
 TEST(QtPlatformTest, ProgramFolderIsTheExecutablesFolder) {
     QtPlatform platform;
     EXPECT_EQ(platform.program_folder(),
               QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString());
+    EXPECT_EQ(platform.user_folder(), platform.program_folder());
 #ifndef Q_OS_WIN
     EXPECT_EQ(platform.windows_folder(), "");
 #endif

@@ -3,6 +3,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QString>
+
+// A static library's resources are registered only when asked for, and from outside any namespace.
+static void register_icons() {
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace standwise {
 namespace {
@@ -89,6 +95,14 @@ void draw_surface_mount_parts(QPainter& p, const QRectF& board) {
 }
 
 }  // namespace
+
+QIcon program_icon() {
+    register_icons();
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/standwise-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 QPixmap product_picture() {
     QPixmap pixmap(120, 120);

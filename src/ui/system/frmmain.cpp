@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "calc/loop_calc.h"
 #include "calc/system_calc.h"
@@ -22,6 +24,7 @@
 #include "files/report_text.h"
 #include "model/numbers.h"
 #include "platform/qt_window_placement.h"
+#include "platform/std_data_folders.h"
 #include "ui/app_context.h"
 #include "ui/interface/frminterface.h"
 #include "ui/open_configuration.h"
@@ -81,9 +84,19 @@ void frmmain::Form_Load() {
     standwise::run_startup(ctx_);
 }
 
+// The application data folder, made for an installed program, is the one whose failure is worth a
+// message: without it no configuration or report has its folder.
 void frmmain::make_data_folders() {
+    standwise::Platform& platform = ctx_.platform;
+    const std::string base = platform.user_folder();
+    if (base != platform.program_folder()) {
+        if (std::optional<std::string> failure = standwise::make_folder_path(base))
+            platform.ask_user("The folder for configurations and reports cannot be made:" +
+                                  std::string(standwise::kCrLf) + base + standwise::kCrLf + *failure + ".",
+                              "Data Folders", standwise::MessageStyle::OkExclamation);
+    }
     for (const char* folder : {"interface_reports", "full_reports", "short_reports", "configurations"})
-        ctx_.platform.make_folder(standwise::data_path(ctx_.platform, folder));
+        platform.make_folder(standwise::user_data_path(platform, folder));
 }
 
 void frmmain::clear_system_window() {

@@ -78,7 +78,7 @@ void frmmain::mnusave_Click() {
     if (auto path = standwise::save_to_chosen_file(
             ctx_.platform,
             {"Save System Configuration", kConfigFilter,
-             standwise::data_path(ctx_.platform, "configurations"), "File Exists"},
+             standwise::user_data_path(ctx_.platform, "configurations"), "File Exists"},
             [this] { return configuration_lines(); }))
         recent_->add(*path);
 }
@@ -86,17 +86,17 @@ void frmmain::mnusave_Click() {
 void frmmain::mnuload_Click() {
     const std::string path =
         ctx_.platform.choose_file(standwise::FileMode::Open, "Load System Configuration", kConfigFilter,
-                                  standwise::data_path(ctx_.platform, "configurations"));
+                                  standwise::user_data_path(ctx_.platform, "configurations"));
     if (!path.empty()) open_configuration(path);
 }
 
 // A report just written is the one most likely opened next; the interface workspace's
-// "Open Report" follows it (this workspace's opens in the program folder).
+// "Open Report" follows it (this workspace's opens in the folder that holds the reports folders).
 void frmmain::mnufull_Click() {
     if (auto path = standwise::save_to_chosen_file(
             ctx_.platform,
             {"Generate System Full Report", "Full report text files (*.txt)|*.txt",
-             standwise::data_path(ctx_.platform, "full_reports"), "Generate Full Report - File Exists"},
+             standwise::user_data_path(ctx_.platform, "full_reports"), "Generate Full Report - File Exists"},
             [this] { return full_report_lines(); }))
         ctx_.used_file(standwise::FileKind::Report, *path);
 }
@@ -105,12 +105,13 @@ void frmmain::mnushort_Click() {
     if (auto path = standwise::save_to_chosen_file(
             ctx_.platform,
             {"Generate System Short Report", "Short report text files (*.txt)|*.txt",
-             standwise::data_path(ctx_.platform, "short_reports"), "Generate Short Report - File Exists"},
+             standwise::user_data_path(ctx_.platform, "short_reports"),
+             "Generate Short Report - File Exists"},
             [this] { return short_report_lines(); }))
         ctx_.used_file(standwise::FileKind::Report, *path);
 }
 
 void frmmain::mnuopenreport_Click() {
-    const std::string path = standwise::open_chosen_report(ctx_.platform, ctx_.platform.program_folder());
+    const std::string path = standwise::open_chosen_report(ctx_.platform, ctx_.platform.user_folder());
     if (!path.empty()) ctx_.used_file(standwise::FileKind::Report, path);
 }

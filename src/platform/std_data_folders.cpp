@@ -1,0 +1,53 @@
+#include "platform/std_data_folders.h"
+
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+namespace standwise {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool holds_devices(const fs::path& folder) {
+    std::error_code ignored;
+    return fs::is_directory(folder / "devices", ignored);
+}
+
+}  // namespace
+
+DataFolders locate_data_folders(const std::string& executable_folder, const std::string& installed_data,
+                                const std::string& app_data) {
+    if (!holds_devices(executable_folder)) {
+        const fs::path installed = (fs::path(executable_folder) / installed_data).lexically_normal();
+        if (holds_devices(installed)) return {installed.string(), app_data};
+    }
+    // Without any application data folder the program's own is still the best place.
+    const bool own_folder = app_data.empty() || folder_writable(executable_folder);
+    return {executable_folder, own_folder ? executable_folder : app_data};
+}
+
+bool folder_writable(const std::string& folder) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const fs::path probe = fs::path(folder) / (".standwise-probe-" + std::to_string(random()));
+        std::error_code ec;
+        if (fs::create_directory(probe, ec)) {
+            fs::remove(probe, ec);
+            return true;
+        }
+        if (ec) return false;
+        // A folder of that name was there already: another name.
+    }
+    return false;
+}
+
+std::optional<std::string> make_folder_path(const std::string& path) {
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    std::error_code ignored;
+    if (fs::is_directory(path, ignored)) return std::nullopt;
+    return ec ? ec.message() : "a file of that name is in the way";
+}
+
+}  // namespace standwise
