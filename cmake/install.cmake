@@ -1,4 +1,4 @@
-# Installing in the usual layout (bin/standwise; the device library and release notes in
+# Installing in the usual layout (bin/standwise; the device library, battery sizes and release notes in
 # share/standwise; a menu entry and icons), and a Debian package of it: cpack -G DEB.
 include(GNUInstallDirs)
 
@@ -9,7 +9,7 @@ target_compile_definitions(standwise_gui PRIVATE STANDWISE_INSTALLED_DATA="${STA
 
 install(TARGETS standwise RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY devices/ DESTINATION ${CMAKE_INSTALL_DATADIR}/standwise/devices)
-install(FILES readme.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/standwise)
+install(FILES readme.txt batteries.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/standwise)
 
 # The menu entry starts the program by its full path, known only once the prefix is: a prefix such
 # as ~/.local has its bin folder on the desktop's search path only from the next login on.

@@ -1,5 +1,6 @@
 #include "calc/interface_calc.h"
 
+#include "calc/battery_choice.h"
 #include "model/numbers.h"
 
 namespace standwise {
@@ -25,7 +26,8 @@ bool check_sector_total(InterfaceSetup& setup, int channel) {
     return true;
 }
 
-InterfaceResult calc_interface_standby(const InterfaceSetup& setup, std::string_view alarm_time) {
+InterfaceResult calc_interface_standby(const InterfaceSetup& setup, std::string_view alarm_time,
+                                       const std::vector<double>& stock_sizes) {
     InterfaceResult result;
     double quiescent = 0;
     double alarm = 0;
@@ -56,6 +58,7 @@ InterfaceResult calc_interface_standby(const InterfaceSetup& setup, std::string_
     result.quiescent_text = amps_text(quiescent);
     result.alarm_text = amps_text(alarm);
     result.standby = standby_figures(quiescent, alarm, alarm_hours(alarm_time), kInterfaceBattery);
+    result.batteries = select_batteries(result.standby, kInterfaceBattery, stock_sizes);
     return result;
 }
 

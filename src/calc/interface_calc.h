@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "calc/system_calc.h"
@@ -40,9 +41,12 @@ struct InterfaceResult {
     std::string quiescent_text;  // lblinterface_q: "0.045A"
     std::string alarm_text;      // lblinterface_a
     StandbyFigures standby;      // colour never changes in this window
+    BatterySelection batteries;  // against the unit's own 2.1Ah battery
 };
 
-/// The interface's currents and standby figures; `alarm_time` is the selected duration text.
-InterfaceResult calc_interface_standby(const InterfaceSetup& setup, std::string_view alarm_time);
+/// The interface's currents and standby figures; `alarm_time` is the selected duration text, and
+/// `stock_sizes` the battery sizes on sale for the battery to fit.
+InterfaceResult calc_interface_standby(const InterfaceSetup& setup, std::string_view alarm_time,
+                                       const std::vector<double>& stock_sizes = kShippedBatterySizes);
 
 }  // namespace standwise

@@ -4,6 +4,6 @@
 namespace standwise {
 
 /// The colours the calculations give labels; ButtonFace is the system's own control colour.
-enum class Colour { ButtonFace, Red, Yellow, Black };
+enum class Colour { ButtonFace, Red, Yellow, Black, Green };
 
 }  // namespace standwise

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "calc/battery_choice.h"
 #include "calc/panel_cards.h"
 #include "model/numbers.h"
 
@@ -144,6 +145,7 @@ SystemResult calc_system_standby(SystemModel& model, Platform& platform, std::st
     const float hours = alarm_hours(alarm_time);
     result.standby = standby_figures(result.quiescent_amps, result.alarm_amps, hours, panel.battery_capacity);
     result.standby_colour = result.standby.short_standby ? Colour::Red : Colour::ButtonFace;
+    result.batteries = select_batteries(result.standby, panel.battery_capacity, model.stock_batteries);
     return result;
 }
 

@@ -2,6 +2,7 @@
 // capacities needed for 24 and 72 hours; the formulas are shared with the interface calculation.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,20 @@ struct StandbyFigures {
     bool capacity_72h_possible = true;
 };
 
+/// The battery to fit and the verdict on the standard battery for one standby period, as shown.
+struct BatteryVerdict {
+    std::string fit_text;      // "Battery to fit: 17Ah", "Larger than any stock size" or "—"
+    std::string verdict_text;  // "The 42Ah battery covers 24hr standby", "... does not cover ..." or "—"
+    Colour verdict_colour = Colour::ButtonFace;  // Green when it covers, Red when not
+    std::optional<double> fit_ah;                // the size to fit, when there is one
+    bool covers = false;
+};
+
+struct BatterySelection {
+    BatteryVerdict for_24h;
+    BatteryVerdict for_72h;
+};
+
 struct SystemResult {
     bool max_alarm_exceeded = false;
     Colour loops_total_a_text_colour = Colour::Black;  // Red when exceeded
@@ -37,6 +52,7 @@ struct SystemResult {
     std::string system_total_a_text;
     StandbyFigures standby;
     Colour standby_colour = Colour::ButtonFace;  // Red below 24 hours
+    BatterySelection batteries;                  // the sizes to fit and the standard battery's verdicts
 };
 
 /// The whole-system calculation from the loops totals last computed, the master alarm texts (mA as

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/interface_model.h"
 
@@ -89,6 +90,9 @@ struct CardCounts {
     double smt_fibre_network_current = 0, flash_backplane_current = 0;
 };
 
+/// The common sealed lead-acid battery sizes in Ah: the stock sizes when batteries.txt cannot be used.
+inline const std::vector<double> kShippedBatterySizes{7, 12, 17, 24, 38, 45, 65, 100, 200};
+
 struct SystemModel {
     // Reference tables, filled at start-up.
     std::array<std::string, 2> local_controller_types{};
@@ -105,6 +109,9 @@ struct SystemModel {
     std::array<std::int16_t, kDeviceTypes> device_max_in_fire{};
     std::array<DeviceCurrents, kDeviceTypes> device_currents{};
     InterfaceConstants interface_constants{};
+
+    // Battery sizes on sale, ascending, read at start-up beside the device library.
+    std::vector<double> stock_batteries = kShippedBatterySizes;
 
     // The chosen panel.
     std::int16_t psu_type = 1;

@@ -1,6 +1,9 @@
 #include "ui/standby_readouts.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
+#include <utility>
 
 #include "ui/widgets.h"
 
@@ -23,6 +26,47 @@ QLabel* capacity_label(const QString& object_name, int hours, QWidget* parent) {
     label->setToolTip(
         QStringLiteral("This is the battery capacity required for %1hrs of standby").arg(hours));
     return label;
+}
+
+BatteryReadouts battery_selection_frame() {
+    BatteryReadouts r;
+    r.frame = new QGroupBox(QStringLiteral("Battery selection"));
+    r.frame->setObjectName(QStringLiteral("frmbatteries"));
+    auto* grid = new QGridLayout(r.frame);
+    grid->setHorizontalSpacing(16);
+    const struct {
+        QLabel** fit;
+        QLabel** verdict;
+        int hours;
+    } periods[] = {{&r.fit_24h, &r.verdict_24h, 24}, {&r.fit_72h, &r.verdict_72h, 72}};
+    int row = 0;
+    for (const auto& period : periods) {
+        const QString hours = QString::number(period.hours);
+        *period.fit = new QLabel(r.frame);
+        (*period.fit)->setObjectName(QStringLiteral("lbl%1hr_fit").arg(hours));
+        (*period.fit)->setAccessibleName(QStringLiteral("Stock battery to fit for %1hr standby").arg(hours));
+        *period.verdict = new QLabel(r.frame);
+        (*period.verdict)->setObjectName(QStringLiteral("lbl%1hr_verdict").arg(hours));
+        (*period.verdict)->setAccessibleName(QStringLiteral("Standard battery for %1hr standby").arg(hours));
+        (*period.verdict)->setMargin(2);
+        grid->addWidget(new QLabel(QStringLiteral("%1 hrs standby:").arg(hours), r.frame), row, 0);
+        grid->addWidget(*period.fit, row, 1);
+        grid->addWidget(*period.verdict, row, 2, Qt::AlignLeft);
+        ++row;
+    }
+    grid->setColumnStretch(2, 1);
+    return r;
+}
+
+void show_battery_selection(const BatteryReadouts& readouts, const BatterySelection& selection) {
+    const std::pair<const BatteryVerdict*, std::pair<QLabel*, QLabel*>> periods[] = {
+        {&selection.for_24h, {readouts.fit_24h, readouts.verdict_24h}},
+        {&selection.for_72h, {readouts.fit_72h, readouts.verdict_72h}}};
+    for (const auto& [verdict, labels] : periods) {
+        labels.first->setText(qs(verdict->fit_text));
+        labels.second->setText(qs(verdict->verdict_text));
+        set_back_colour(labels.second, verdict->verdict_colour);
+    }
 }
 
 void set_sounder_time_tooltip(std::initializer_list<QWidget*> frames, const QString& minutes) {

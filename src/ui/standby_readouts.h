@@ -5,6 +5,9 @@
 #include <QString>
 #include <initializer_list>
 
+#include "calc/system_calc.h"
+
+class QGroupBox;
 class QLabel;
 class QWidget;
 
@@ -16,6 +19,16 @@ QLabel* standby_time_label(QWidget* parent);
 QLabel* amphours_label(QWidget* parent);
 /// A read-out of the battery capacity that `hours` of standby need.
 QLabel* capacity_label(const QString& object_name, int hours, QWidget* parent);
+
+/// The frame under the standby figures that names the stock battery to fit each period and says
+/// whether the standard battery covers it.
+struct BatteryReadouts {
+    QGroupBox* frame = nullptr;  // "frmbatteries", "Battery selection"
+    QLabel *fit_24h = nullptr, *verdict_24h = nullptr, *fit_72h = nullptr, *verdict_72h = nullptr;
+};
+BatteryReadouts battery_selection_frame();
+/// Shows a calculation's selection: the sizes to fit, and each verdict green or red.
+void show_battery_selection(const BatteryReadouts& readouts, const BatterySelection& selection);
 
 /// Tells, on the standby frames, how many minutes of sounder activation their figures include.
 void set_sounder_time_tooltip(std::initializer_list<QWidget*> frames, const QString& minutes);

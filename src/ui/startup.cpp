@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QSignalBlocker>
 
+#include "calc/battery_choice.h"
 #include "model/device_library.h"
 #include "model/reference_tables.h"
 #include "ui/app_context.h"
@@ -50,6 +51,7 @@ void run_startup(AppContext& ctx, StartupMode mode) {
     const DeviceLibraryReport report = read_windows_dir(ctx.model, ctx.platform);
     loop_window.initialiseForm();
     report_device_library(report, ctx.platform);
+    load_stock_batteries(ctx.model, ctx.platform);
 
     fill_alarm_time_list(ctx);
     if (splash) {

@@ -26,6 +26,8 @@ QColor qcolour(Colour colour) {
             return QColor(255, 255, 0);
         case Colour::Black:
             return QColor(0, 0, 0);
+        case Colour::Green:
+            return QColor(0, 160, 0);
         case Colour::ButtonFace:
             break;
     }
@@ -39,7 +41,7 @@ void apply_colours(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, qcolour(back));
     QColor text = QApplication::palette().color(QPalette::WindowText);
-    if (back == Colour::Red || back == Colour::Yellow) {
+    if (back == Colour::Red || back == Colour::Yellow || back == Colour::Green) {
         text = readable_text_on(qcolour(back));
     } else if (text_colour(widget) == Colour::Red) {
         text = qcolour(Colour::Red);

@@ -19,7 +19,7 @@ prefix="$tmp/a prefix"
 cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" || fail "cmake --install: $(cat "$tmp/install.log")"
 
 icons=share/icons/hicolor
-expected=(bin/standwise share/standwise/readme.txt share/applications/standwise.desktop
+expected=(bin/standwise share/standwise/readme.txt share/standwise/batteries.txt share/applications/standwise.desktop
     "$icons/scalable/apps/standwise.svg")
 for size in 16 32 48 64 128 256; do expected+=("$icons/${size}x$size/apps/standwise.png"); done
 for device in "$source"/devices/*; do expected+=("share/standwise/devices/$(basename "$device")"); done
@@ -28,6 +28,7 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f |
 [ -x "$prefix/bin/standwise" ] || fail "bin/standwise is not executable"
 diff -r "$source/devices" "$prefix/share/standwise/devices" >/dev/null || fail "the device library differs"
 cmp -s "$source/readme.txt" "$prefix/share/standwise/readme.txt" || fail "readme.txt differs"
+cmp -s "$source/batteries.txt" "$prefix/share/standwise/batteries.txt" || fail "batteries.txt differs"
 desktop=$prefix/share/applications/standwise.desktop
 grep -qxF "Exec=\"$prefix/bin/standwise\" %f" "$desktop" || fail "the menu entry does not start $prefix/bin/standwise"
 grep -qx "Icon=standwise" "$desktop" || fail "the menu entry names another icon"

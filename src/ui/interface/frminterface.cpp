@@ -220,6 +220,7 @@ void frminterface::calc_interface_standby() {
     lblstandby->setText(qs(result.standby.standby_text));
     lbl24hr_standby->setText(qs(result.standby.capacity_24h_text));
     lbl72hr_standby->setText(qs(result.standby.capacity_72h_text));
+    standwise::show_battery_selection(batteries, result.batteries);
 }
 
 void frminterface::mnunew_Click() {

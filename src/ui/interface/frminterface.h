@@ -12,6 +12,7 @@
 #include "calc/interface_calc.h"
 #include "files/system_config.h"
 #include "model/interface_model.h"
+#include "ui/standby_readouts.h"
 
 class QAction;
 class QComboBox;
@@ -93,6 +94,8 @@ public:
     QGroupBox *frmstandby = nullptr, *frmrequirements = nullptr;
     QLabel *lblstandby = nullptr, *lblamphours = nullptr, *lbl24hr_standby = nullptr,
            *lbl72hr_standby = nullptr;
+
+    standwise::BatteryReadouts batteries;
 
     QMenu *mnufile = nullptr, *mnugenerate = nullptr, *mnuaboutinterface = nullptr;
     QAction *mnunew = nullptr, *mnuload = nullptr, *mnusave = nullptr, *mnuswitch_to_system = nullptr,

@@ -231,6 +231,8 @@ QWidget* frminterface::build_standby_tab() {
     add_row(requirements, 0, QStringLiteral("24hr:"), lbl24hr_standby);
     add_row(requirements, 1, QStringLiteral("72hr:"), lbl72hr_standby);
     content->addWidget(frmrequirements, 1, 1);
+    batteries = standwise::battery_selection_frame();
+    content->addWidget(batteries.frame, 2, 0, 1, 2);
 
     standwise::set_sounder_time_tooltip({frmstandby, frmrequirements}, QStringLiteral("30"));
     return page_with(content);

@@ -326,4 +326,5 @@ void frmmain::show_system_result(const standwise::SystemResult& r) {
     standwise::set_back_colour(lblstandby, r.standby_colour);
     lbl24hr_standby->setText(qs(r.standby.capacity_24h_text));
     lbl72hr_standby->setText(qs(r.standby.capacity_72h_text));
+    standwise::show_battery_selection(batteries, r.batteries);
 }

@@ -10,6 +10,7 @@
 
 #include "files/system_config.h"
 #include "model/system_model.h"
+#include "ui/standby_readouts.h"
 
 class QAction;
 class QCheckBox;
@@ -99,6 +100,7 @@ public:
     QGroupBox *frmstandby = nullptr, *frmrequirements = nullptr;
     QLabel *lblstandby = nullptr, *lblamphours = nullptr, *lbl24hr_standby = nullptr,
            *lbl72hr_standby = nullptr;
+    standwise::BatteryReadouts batteries;
     standwise::StatusBar* stb_loadstatus = nullptr;
     standwise::StatusBar* StatusBar1 = nullptr;
     QAction *mnunew = nullptr, *mnuload = nullptr, *mnusave = nullptr, *mnuswitch_to_interface = nullptr,

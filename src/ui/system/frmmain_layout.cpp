@@ -226,6 +226,8 @@ QWidget* frmmain::build_standby_tab() {
     add_row(grid, 0, QStringLiteral("24 hrs standby:"), lbl24hr_standby);
     add_row(grid, 1, QStringLiteral("72 hrs standby:"), lbl72hr_standby);
     content->addWidget(frmrequirements, 1, 1);
+    batteries = standwise::battery_selection_frame();
+    content->addWidget(batteries.frame, 2, 0, 1, 2);
 
     standwise::set_sounder_time_tooltip({frmstandby, frmrequirements}, QStringLiteral("30"));
     standwise::align_captions({left_grids[0], left_grids[1]});

@@ -1,0 +1,78 @@
+#include "calc/battery_choice.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/numbers.h"
+
+namespace standwise {
+namespace {
+
+constexpr const char* kNotPossible = "\u2014";  // an em dash, as for a figure that cannot be given
+
+std::string ah_text(double ah) {
+    return plain_number(ah) + "Ah";
+}
+
+BatteryVerdict verdict(bool possible, double required, int period, double standard_ah,
+                       const std::vector<double>& sizes) {
+    BatteryVerdict v;
+    if (!possible) {
+        v.fit_text = v.verdict_text = kNotPossible;
+        return v;
+    }
+    v.fit_ah = battery_to_fit(sizes, required);
+    v.fit_text = v.fit_ah ? "Battery to fit: " + ah_text(*v.fit_ah) : "Larger than any stock size";
+    v.covers = standard_ah >= required;
+    v.verdict_text = "The " + ah_text(standard_ah) + " battery " + (v.covers ? "covers " : "does not cover ") +
+                     std::to_string(period) + "hr standby";
+    v.verdict_colour = v.covers ? Colour::Green : Colour::Red;
+    return v;
+}
+
+}  // namespace
+
+StockBatteries read_stock_batteries(const TextLines& file, const std::string& path) {
+    StockBatteries stock;
+    auto unused = [&](const std::string& why) {
+        stock.sizes = kShippedBatterySizes;
+        stock.problem = "The stock battery sizes in " + path + " cannot be used: " + why + "." + kCrLf +
+                        "The sizes 7, 12, 17, 24, 38, 45, 65, 100 and 200Ah are used instead.";
+        return stock;
+    };
+    if (!file.read()) return unused(unread_reason(file, "list of battery sizes"));
+    for (std::size_t i = 0; i < file.lines.size(); ++i) {
+        const std::string& line = file.lines[i];
+        const std::string text = line.substr(0, line.find('#'));
+        if (text.find_first_not_of(" \t") == std::string::npos) continue;
+        const std::optional<double> size = parse_number(text);
+        if (!size || !(*size > 0))
+            return unused("line " + std::to_string(i + 1) + " (\"" + line + "\") is not a positive number");
+        stock.sizes.push_back(*size);
+    }
+    if (stock.sizes.empty()) return unused("it holds no size");
+    std::sort(stock.sizes.begin(), stock.sizes.end());
+    stock.sizes.erase(std::unique(stock.sizes.begin(), stock.sizes.end()), stock.sizes.end());
+    return stock;
+}
+
+void load_stock_batteries(SystemModel& model, Platform& platform) {
+    const std::string path = data_path(platform, "batteries.txt");
+    const StockBatteries stock = read_stock_batteries(platform.read_lines(path), path);
+    model.stock_batteries = stock.sizes;
+    if (!stock.problem.empty()) platform.ask_user(stock.problem, "Battery Sizes", MessageStyle::OkExclamation);
+}
+
+std::optional<double> battery_to_fit(const std::vector<double>& sizes, double required_ah) {
+    for (double size : sizes)
+        if (size >= required_ah) return size;
+    return std::nullopt;
+}
+
+BatterySelection select_batteries(const StandbyFigures& figures, double standard_ah,
+                                  const std::vector<double>& sizes) {
+    return {verdict(figures.capacity_24h_possible, figures.capacity_24h, 24, standard_ah, sizes),
+            verdict(figures.capacity_72h_possible, figures.capacity_72h, 72, standard_ah, sizes)};
+}
+
+}  // namespace standwise
