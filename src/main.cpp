@@ -13,15 +13,16 @@
 #include <io.h>
 #endif
 
+#include "cli/command_line.h"
 #include "model/reference_tables.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
 #include "ui/batch_report.h"
-#include "cli/command_line.h"
 #include "ui/open_configuration.h"
+#include "ui/project_summary.h"
 #include "ui/system/frmmain.h"
 #include "ui/version_info.h"
-#include "platform/qt_window_placement.h"
 
 namespace {
 
@@ -77,6 +78,7 @@ int run_command_line(const standwise::CommandLine& line) {
             std::cerr << "standwise: " << line.error << "\n" << standwise::usage_text();
             return standwise::kBatchUsageError;
         case Action::Report:
+        case Action::Summary:
         case Action::Windows:
         case Action::Open:
             break;
@@ -84,6 +86,8 @@ int run_command_line(const standwise::CommandLine& line) {
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY);  // the report's own CR LF, unchanged
 #endif
+    if (line.action == Action::Summary)
+        return standwise::run_summary(line, standwise::program_data_folders(), std::cout, std::cerr);
     return standwise::run_batch_reports(line, standwise::program_data_folders(), std::cout, std::cerr);
 }
 
@@ -99,7 +103,8 @@ int main(int argc, char* argv[]) {
     if (action == Action::Help || action == Action::Version || action == Action::UsageError)
         return run_command_line(early);
 
-    if (action == Action::Report) {
+    const bool batch = action == Action::Report || action == Action::Summary;
+    if (batch) {
         // Reports are written over SSH and on build servers: no display is needed.
         if (std::find(raw.begin(), raw.end(), "-platform") == raw.end())
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -113,7 +118,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    if (action != Action::Report) qInstallMessageHandler(nullptr);
+    if (!batch) qInstallMessageHandler(nullptr);
     QApplication::setOrganizationName(QString::fromUtf8(standwise::kVersionInfo.company));
     QApplication::setApplicationName(QString::fromUtf8(standwise::kVersionInfo.title));
     // Ties the windows to the installed menu entry, whose icon the desktop then shows.

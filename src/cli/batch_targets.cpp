@@ -19,11 +19,6 @@ fs::path resolved(const fs::path& path) {
     return ec ? absolute.lexically_normal() : canonical;
 }
 
-bool same_file(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    return fs::equivalent(a, b, ec) || resolved(a) == resolved(b);
-}
-
 std::string folded(std::string name) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
@@ -60,6 +55,11 @@ std::string name_after_path(const std::string& config, const fs::path& common) {
 }
 
 }  // namespace
+
+bool same_file(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) || resolved(a) == resolved(b);
+}
 
 std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
                                                    const std::string& output, bool unique_names) {

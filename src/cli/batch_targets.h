@@ -28,4 +28,8 @@ struct ReportPlan {
 std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
                                                    const std::string& output, bool unique_names);
 
+/// Whether two paths name the same file: the same path once resolved, or the same file reached by a
+/// link.
+bool same_file(const std::string& a, const std::string& b);
+
 }  // namespace standwise

@@ -54,6 +54,7 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
     CommandLine line;
     if (args.empty()) return line;
     bool report = false;
+    bool summary = false;
     std::string kind;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -85,6 +86,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
                 line.output = args[++i];
             }
             if (line.output.empty()) return usage_error("-o needs a file or folder");
+        } else if (arg == "--summary") {
+            summary = true;
         } else if (arg == "--unique-names") {
             line.unique_names = true;
         } else if (arg == "--") {
@@ -97,8 +100,14 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
             line.configs.push_back(arg);
         }
     }
+    if (summary) {
+        if (report) return usage_error("--summary and --report cannot go together");
+        if (line.configs.empty()) return usage_error("no configuration file given");
+        line.action = CommandLine::Action::Summary;
+        return line;
+    }
     if (!report) {
-        if (line.has_output) return usage_error("-o goes with --report");
+        if (line.has_output) return usage_error("-o goes with --report or --summary");
         if (line.configs.size() != 1)
             return usage_error("one configuration can be opened; use --report to write reports of several");
         line.action = CommandLine::Action::Open;
@@ -124,6 +133,7 @@ std::string usage_text() {
            "       standwise CONFIG               start the program and open CONFIG, a system or\n"
            "                                      interface configuration (.cfg)\n"
            "       standwise --report full|short|interface [-o OUTPUT] [--unique-names] CONFIG...\n"
+           "       standwise --summary [-o OUT.csv] CONFIG...\n"
            "       standwise --help\n"
            "       standwise --version\n"
            "\n"
@@ -135,8 +145,13 @@ std::string usage_text() {
            "path below the configurations' common folder (a/site.cfg gives a_site.txt). Two reports\n"
            "that would get the same name, or a report that would replace a configuration, are a usage\n"
            "error and nothing is written. Messages go to standard error.\n"
-           "Exit status: 0 all reports written, 1 a configuration could not be read or written,\n"
-           "2 usage error.\n";
+           "\n"
+           "--summary loads each CONFIG, system or interface as its first line says, and writes one\n"
+           "table (CSV) with a row each: the site, the panel, the currents, the standby figures, the\n"
+           "stock battery to fit and the standard battery's verdicts, and the warnings the load\n"
+           "showed; to OUT.csv, or to standard output.\n"
+           "Exit status: 0 all reports or rows written, 1 a configuration could not be read or\n"
+           "written, 2 usage error.\n";
 }
 
 }  // namespace standwise

@@ -1,6 +1,6 @@
 // The command line: without arguments the windows start; with one configuration they start and
 // open it; "--report" writes the reports that the menus write, for configurations named on the
-// command line, without showing anything.
+// command line, without showing anything; "--summary" writes one table of many configurations.
 #pragma once
 
 #include <string>
@@ -11,7 +11,7 @@ namespace standwise {
 enum class ReportKind { Full, Short, Interface };
 
 struct CommandLine {
-    enum class Action { Windows, Open, Help, Version, Report, UsageError };
+    enum class Action { Windows, Open, Help, Version, Report, Summary, UsageError };
     Action action = Action::Windows;
     ReportKind kind = ReportKind::Full;
     bool has_output = false;

@@ -19,7 +19,7 @@ enum class MessageStyle {
 
 enum class Answer { Yes, No, Ok, Cancel };
 
-enum class FileMode { Open, Save };
+enum class FileMode { Open, Save, Folder };
 
 struct FolderEntry {
     std::string name;  // file name alone
@@ -58,7 +58,7 @@ public:
 
     /// A modal file chooser; `filter` is "Description (*.ext)|*.ext"; an empty `initial_folder` lets
     /// the chooser decide. Returns the chosen path, or an empty text when cancelled. Never asks
-    /// about overwriting.
+    /// about overwriting. In Folder mode it chooses a folder and the filter is not used.
     virtual std::string choose_file(FileMode mode, const std::string& title, const std::string& filter,
                                     const std::string& initial_folder) = 0;
 

@@ -98,6 +98,10 @@ std::string QtPlatform::choose_file(FileMode mode, const std::string& title, con
     const QString caption = qs(title);
     const QString folder = qs(initial_folder);
     const QString name_filter = qs(chooser_filter(filter));
+    if (mode == FileMode::Folder)
+        return QDir::toNativeSeparators(
+                   QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder))
+            .toStdString();
     QString path =
         mode == FileMode::Open
             ? QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, name_filter)

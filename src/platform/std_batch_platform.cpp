@@ -18,6 +18,7 @@ std::string BatchPlatform::message_line(const std::string& prompt, const std::st
 
 Answer BatchPlatform::ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) {
     std::string line = message_line(prompt, caption);
+    shown.push_back(line);
     Answer answer = Answer::Ok;
     if (style == MessageStyle::YesNoQuestion) {
         answer = Answer::Yes;
@@ -25,7 +26,7 @@ Answer BatchPlatform::ask_user(const std::string& prompt, const std::string& cap
     } else if (style == MessageStyle::OkCancelExclamation) {
         line += " (answered OK)";
     }
-    messages_ << line << '\n' << std::flush;
+    if (echo) messages_ << line << '\n' << std::flush;
     return answer;
 }
 

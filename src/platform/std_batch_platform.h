@@ -3,6 +3,8 @@
 #pragma once
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "platform/std_data_folders.h"
 #include "platform/std_platform.h"
@@ -26,6 +28,11 @@ public:
 
     /// The one-line form of a message box.
     static std::string message_line(const std::string& prompt, const std::string& caption);
+
+    /// Every message shown so far, in its one-line form ("Caption: text"), for a caller to collect.
+    std::vector<std::string> shown;
+    /// Whether messages are also written to the stream; a caller that collects them may stop it.
+    bool echo = true;
 
 private:
     std::ostream& messages_;

@@ -6,13 +6,12 @@
 #include <variant>
 #include <vector>
 
+#include "cli/batch_targets.h"
 #include "files/system_config.h"
 #include "platform/text_files.h"
-#include "platform/std_batch_platform.h"
-#include "ui/app_context.h"
-#include "cli/batch_targets.h"
+#include "ui/batch_session.h"
 #include "ui/interface/frminterface.h"
-#include "ui/startup.h"
+#include "ui/open_configuration.h"
 #include "ui/system/frmmain.h"
 
 namespace standwise {
@@ -20,23 +19,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Loads one configuration exactly as the menu does and makes its report; empty when the file
-// cannot be used (the reason already written to `err`).
-std::optional<std::vector<std::string>> report_for(const std::string& config, ReportKind kind,
-                                                   const DataFolders& folders, std::ostream& err) {
-    BatchPlatform platform(folders, err);
-    AppContext ctx(platform);
-    run_startup(ctx, StartupMode::Batch);
-
-    const ConfigLoad load = kind == ReportKind::Interface ? ctx.interface_window().load_configuration(config)
-                                                          : ctx.main().load_configuration(config);
+// Loads one configuration exactly as the menu does after a fresh start and makes its report; empty
+// when the file cannot be used (the reason already written to `err`).
+std::optional<std::vector<std::string>> report_for(BatchSession& session, const std::string& config,
+                                                   ReportKind kind, std::ostream& err) {
+    const bool interface = kind == ReportKind::Interface;
+    const ConfigLoad load = session.load(config, interface ? Workspace::Interface : Workspace::System);
     if (!load.file_read()) {
         err << "standwise: " << config << ": " << load.file_problem << "; no report written\n";
         return std::nullopt;
     }
     if (load.status == ConfigReadStatus::NotAConfiguration) {
-        err << "standwise: " << config << ": "
-            << (kind == ReportKind::Interface ? "not an interface" : "not a system")
+        err << "standwise: " << config << ": " << (interface ? "not an interface" : "not a system")
             << " configuration; no report written\n";
         return std::nullopt;
     }
@@ -47,6 +41,7 @@ std::optional<std::vector<std::string>> report_for(const std::string& config, Re
             << ": the file ends early or holds a value that cannot be read; no report written\n";
         return std::nullopt;
     }
+    AppContext& ctx = session.context();
     switch (kind) {
         case ReportKind::Full:
             return ctx.main().full_report_lines();
@@ -87,8 +82,9 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
         }
     }
     int status = kBatchSuccess;
+    BatchSession session(folders, err);
     for (const ReportTarget& target : plan.targets) {
-        std::optional<std::vector<std::string>> lines = report_for(target.config, line.kind, folders, err);
+        std::optional<std::vector<std::string>> lines = report_for(session, target.config, line.kind, err);
         if (!lines) {
             status = kBatchFileFailure;
             continue;

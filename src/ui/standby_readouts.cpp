@@ -63,8 +63,8 @@ void show_battery_selection(const BatteryReadouts& readouts, const BatterySelect
         {&selection.for_24h, {readouts.fit_24h, readouts.verdict_24h}},
         {&selection.for_72h, {readouts.fit_72h, readouts.verdict_72h}}};
     for (const auto& [verdict, labels] : periods) {
-        labels.first->setText(qs(verdict->fit_text));
-        labels.second->setText(qs(verdict->verdict_text));
+        set_text(labels.first, qs(verdict->fit_text));
+        set_text(labels.second, qs(verdict->verdict_text));
         set_back_colour(labels.second, verdict->verdict_colour);
     }
 }

@@ -48,11 +48,16 @@ void apply_colours(QWidget* widget) {
     }
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Text, text);  // a selectable label draws with this role
-    widget->setPalette(palette);
+    // Setting a palette is costly and a recalculation mostly gives the colours already shown.
+    if (palette != widget->palette()) widget->setPalette(palette);
     widget->setAutoFillBackground(back != Colour::ButtonFace);
 }
 
 }  // namespace
+
+void set_text(QLabel* label, const QString& text) {
+    if (label->text() != text) label->setText(text);
+}
 
 QString caption_text(const std::string& text) {
     return qs(text).replace(QStringLiteral("&&"), QStringLiteral("&"));

@@ -22,6 +22,10 @@ class QMenu;
 
 namespace standwise {
 
+/// Changes a label's text when it differs: a selectable read-out rebuilds its text handling on every
+/// change, and a recalculation mostly gives the figures already shown.
+void set_text(QLabel* label, const QString& text);
+
 /// A label caption as the system writes it: a doubled "&" stands for one "&".
 QString caption_text(const std::string& text);
 /// The caption a label was given through caption_text, with its "&" doubled again.

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
+#include <sstream>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -17,6 +18,7 @@
 #include "support/samples.h"
 #include "system_window_fixture.h"
 #include "ui/interface/frminterface.h"
+#include "ui/project_summary.h"
 
 namespace standwise::test {
 namespace {
@@ -195,6 +197,25 @@ TEST_F(BatchReportTest, ReportsNeverReplaceEachOtherOrTheirInputs) {
                      "standwise: " + large +
                          ": it is too large to be a configuration (over 4 MiB); no report written"}));
 #endif
+}
+
+// The table of the command line is the one the window shows; a configuration not read whole keeps
+// its row and makes the status 1.
+TEST_F(BatchReportTest, SummaryTableOfSeveralConfigurations) {
+    const std::string rich = write_rich_configuration("rich.cfg");
+    const std::string cut = write_lines("cut.cfg", {"System Configuration", "Site", " 5 "});
+    const std::string iface =
+        write_lines("iface.cfg", interface_configuration_lines(mixed_interface_setup()));
+    const std::string table = folder.file("project.csv");
+    const ProcessRun run =
+        run_standwise({"--summary", "-o", QString::fromStdString(table), QString::fromStdString(rich),
+                       QString::fromStdString(cut), QString::fromStdString(iface)});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "standwise: " + cut + ": the file ends early or holds a value that cannot be read\n");
+    std::ostringstream ignored;
+    const std::string folder_here = QCoreApplication::applicationDirPath().toStdString();
+    EXPECT_EQ(bytes_of(table),
+              summary_csv(summarise_all({rich, cut, iface}, {folder_here, folder_here}, ignored)));
 }
 
 TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {

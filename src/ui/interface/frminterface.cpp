@@ -215,11 +215,11 @@ void frminterface::calc_interface_standby() {
     last_result_ =
         standwise::calc_interface_standby(interface_setup(), ss(cmbalarm_time_interface->currentText()));
     const standwise::InterfaceResult& result = last_result_;
-    lblinterface_q->setText(qs(result.quiescent_text));
-    lblinterface_a->setText(qs(result.alarm_text));
-    lblstandby->setText(qs(result.standby.standby_text));
-    lbl24hr_standby->setText(qs(result.standby.capacity_24h_text));
-    lbl72hr_standby->setText(qs(result.standby.capacity_72h_text));
+    standwise::set_text(lblinterface_q, qs(result.quiescent_text));
+    standwise::set_text(lblinterface_a, qs(result.alarm_text));
+    standwise::set_text(lblstandby, qs(result.standby.standby_text));
+    standwise::set_text(lbl24hr_standby, qs(result.standby.capacity_24h_text));
+    standwise::set_text(lbl72hr_standby, qs(result.standby.capacity_72h_text));
     standwise::show_battery_selection(batteries, result.batteries);
 }
 

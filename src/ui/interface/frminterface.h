@@ -41,6 +41,8 @@ public:
 
     /// The setup as the controls hold it, for saving, the report and the calculation.
     standwise::InterfaceSetup interface_setup() const;
+    /// The interface calculation whose figures the window shows.
+    const standwise::InterfaceResult& shown_result() const { return last_result_; }
     /// The figures beside the setup that the report copies from the window.
     standwise::InterfaceReportInputs report_inputs() const;
 

@@ -15,9 +15,9 @@
 #include "model/numbers.h"
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
-#include "ui/system/units/frmmxunits.h"
 #include "ui/misc/frmdevice_help.h"
 #include "ui/system/frmmain.h"
+#include "ui/system/units/frmmxunits.h"
 #include "ui/widgets.h"
 
 using standwise::MessageStyle;
@@ -105,8 +105,8 @@ void frmloopx::focus_first_count() {
 
 void frmloopx::show_loop_result(const standwise::LoopResult& r) {
     setWindowTitle(qs(r.loop_window_title));
-    lblload_units_standby->setText(qs(r.units_standby_text));
-    lblload_units_alarm->setText(qs(r.units_alarm_text));
+    standwise::set_text(lblload_units_standby, qs(r.units_standby_text));
+    standwise::set_text(lblload_units_alarm, qs(r.units_alarm_text));
     standwise::set_back_colour(lblload_units_alarm, r.loop_colour);
 }
 

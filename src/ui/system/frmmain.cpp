@@ -303,28 +303,29 @@ void frmmain::showEvent(QShowEvent* event) {
 
 void frmmain::show_loop_result(const standwise::LoopResult& r) {
     const int n = r.loop;
-    lblcurrent_s[n]->setText(qs(r.current_s_text));
-    lblcurrent_a[n]->setText(qs(r.current_a_text));
-    lblload_units_s[n]->setText(qs(r.load_units_s_text));
-    lblload_units_a[n]->setText(qs(r.load_units_a_text));
-    lbltotal_devices[n]->setText(qs(r.total_devices_text));
-    lblloop_curr[n]->setText(qs(r.loop_curr_text));
+    standwise::set_text(lblcurrent_s[n], qs(r.current_s_text));
+    standwise::set_text(lblcurrent_a[n], qs(r.current_a_text));
+    standwise::set_text(lblload_units_s[n], qs(r.load_units_s_text));
+    standwise::set_text(lblload_units_a[n], qs(r.load_units_a_text));
+    standwise::set_text(lbltotal_devices[n], qs(r.total_devices_text));
+    standwise::set_text(lblloop_curr[n], qs(r.loop_curr_text));
     for (QLabel* label : {lblload_units_a[n], lblcurrent_a[n], lblloop_curr[n]})
         standwise::set_back_colour(label, r.loop_colour);
     stb_loadstatus->panel(n)->setText(qs(r.status_text));
-    lbldevices->setText(standwise::caption_text(r.panel.caption));
+    standwise::set_text(lbldevices, standwise::caption_text(r.panel.caption));
     standwise::set_back_colour(lbldevices, r.panel.colour);
-    lblloops_total_q->setText(qs(r.totals.quiescent_text));
-    lblloops_total_a->setText(qs(r.totals.alarm_text));
+    standwise::set_text(lblloops_total_q, qs(r.totals.quiescent_text));
+    standwise::set_text(lblloops_total_a, qs(r.totals.alarm_text));
 }
 
 void frmmain::show_system_result(const standwise::SystemResult& r) {
+    shown_result_ = r;
     standwise::set_text_colour(lblloops_total_a, r.loops_total_a_text_colour);
-    lblsystem_total_q->setText(qs(r.system_total_q_text));
-    lblsystem_total_a->setText(qs(r.system_total_a_text));
-    lblstandby->setText(qs(r.standby.standby_text));
+    standwise::set_text(lblsystem_total_q, qs(r.system_total_q_text));
+    standwise::set_text(lblsystem_total_a, qs(r.system_total_a_text));
+    standwise::set_text(lblstandby, qs(r.standby.standby_text));
     standwise::set_back_colour(lblstandby, r.standby_colour);
-    lbl24hr_standby->setText(qs(r.standby.capacity_24h_text));
-    lbl72hr_standby->setText(qs(r.standby.capacity_72h_text));
+    standwise::set_text(lbl24hr_standby, qs(r.standby.capacity_24h_text));
+    standwise::set_text(lbl72hr_standby, qs(r.standby.capacity_72h_text));
     standwise::show_battery_selection(batteries, r.batteries);
 }

@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "calc/system_calc.h"
 #include "files/system_config.h"
 #include "model/system_model.h"
 #include "ui/standby_readouts.h"
 
 class QAction;
+class frmsummary;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -26,7 +28,6 @@ class AppContext;
 class RecentConfigurations;
 class StatusBar;
 struct LoopResult;
-struct SystemResult;
 struct SystemReportInputs;
 }  // namespace standwise
 
@@ -59,6 +60,8 @@ public:
 
     void show_loop_result(const standwise::LoopResult& result);
     void show_system_result(const standwise::SystemResult& result);
+    /// The system calculation whose figures the window shows.
+    const standwise::SystemResult& shown_result() const { return shown_result_; }
 
     // Event handlers.
     void SSTabentry_Click();
@@ -71,6 +74,8 @@ public:
     void mnunew_Click();
     void mnuload_Click();
     void mnusave_Click();
+    /// "Project summary…": the table of every configuration in a chosen folder.
+    void mnusummary_Click();
     void mnufull_Click();
     void mnushort_Click();
     void mnuopenreport_Click();
@@ -103,6 +108,7 @@ public:
     standwise::BatteryReadouts batteries;
     standwise::StatusBar* stb_loadstatus = nullptr;
     standwise::StatusBar* StatusBar1 = nullptr;
+    QAction* mnusummary = nullptr;
     QAction *mnunew = nullptr, *mnuload = nullptr, *mnusave = nullptr, *mnuswitch_to_interface = nullptr,
             *mnuexit = nullptr;
     QAction *mnuopenreport = nullptr, *mnushort = nullptr, *mnufull = nullptr;
@@ -131,5 +137,7 @@ private:
     standwise::SystemReportInputs report_inputs() const;
 
     standwise::AppContext& ctx_;
+    standwise::SystemResult shown_result_;
+    frmsummary* summary_ = nullptr;  // the project summary, made on first use
     standwise::RecentConfigurations* recent_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "ui/file_commands.h"
 #include "ui/recent_configurations.h"
 #include "ui/system/frmmain.h"
+#include "ui/system/frmsummary.h"
 #include "ui/system/system_config_loader.h"
 #include "ui/widgets.h"
 
@@ -114,4 +115,15 @@ void frmmain::mnushort_Click() {
 void frmmain::mnuopenreport_Click() {
     const std::string path = standwise::open_chosen_report(ctx_.platform, ctx_.platform.user_folder());
     if (!path.empty()) ctx_.used_file(standwise::FileKind::Report, path);
+}
+
+void frmmain::mnusummary_Click() {
+    const std::string folder =
+        ctx_.platform.choose_file(standwise::FileMode::Folder, "Project Summary", "",
+                                  standwise::user_data_path(ctx_.platform, "configurations"));
+    if (folder.empty()) return;
+    if (summary_ == nullptr) summary_ = new frmsummary(ctx_, this);
+    summary_->show_rows(folder, summarise_folder(ctx_, folder));
+    summary_->show();
+    summary_->raise();
 }

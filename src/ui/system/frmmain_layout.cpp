@@ -48,6 +48,9 @@ void frmmain::build_menus() {
         file, before_switch, QStringLiteral("system"), [this](const std::string& path) {
             standwise::open_recent_configuration(ctx_, path, standwise::Workspace::System);
         });
+    mnusummary = new QAction(QStringLiteral("Project summary…"), file);
+    mnusummary->setObjectName(QStringLiteral("mnusummary"));
+    file->insertAction(before_switch, mnusummary);
     file->addSeparator();
     mnuexit = add_menu_action(file, "mnuexit", "Exit");
 
@@ -262,6 +265,7 @@ void frmmain::connect_handlers() {
         {mnunew, &frmmain::mnunew_Click},
         {mnuload, &frmmain::mnuload_Click},
         {mnusave, &frmmain::mnusave_Click},
+        {mnusummary, &frmmain::mnusummary_Click},
         {mnuswitch_to_interface, &frmmain::mnuswitch_to_interface_Click},
         {mnuexit, &frmmain::mnuexit_Click},
         {mnuopenreport, &frmmain::mnuopenreport_Click},
