@@ -6,12 +6,13 @@
 #include <variant>
 #include <vector>
 
-#include "files/system_config.h"
-#include "platform/text_files.h"
-#include "platform/std_batch_platform.h"
-#include "ui/app_context.h"
 #include "cli/batch_targets.h"
+#include "files/system_config.h"
+#include "platform/std_batch_platform.h"
+#include "platform/text_files.h"
+#include "ui/app_context.h"
 #include "ui/interface/frminterface.h"
+#include "ui/report_output.h"
 #include "ui/startup.h"
 #include "ui/system/frmmain.h"
 
@@ -22,8 +23,8 @@ namespace fs = std::filesystem;
 
 // Loads one configuration exactly as the menu does and makes its report; empty when the file
 // cannot be used (the reason already written to `err`).
-std::optional<std::vector<std::string>> report_for(const std::string& config, ReportKind kind,
-                                                   const DataFolders& folders, std::ostream& err) {
+std::optional<ReportDocument> report_for(const std::string& config, ReportKind kind,
+                                         const DataFolders& folders, std::ostream& err) {
     BatchPlatform platform(folders, err);
     AppContext ctx(platform);
     run_startup(ctx, StartupMode::Batch);
@@ -49,17 +50,19 @@ std::optional<std::vector<std::string>> report_for(const std::string& config, Re
     }
     switch (kind) {
         case ReportKind::Full:
-            return ctx.main().full_report_lines();
+            return ctx.main().full_report_document();
         case ReportKind::Short:
-            return ctx.main().short_report_lines();
+            return ctx.main().short_report_document();
         case ReportKind::Interface:
             break;
     }
-    return ctx.interface_window().report_lines();
+    return ctx.interface_window().report_document();
 }
 
-bool write_report(const std::string& path, const std::vector<std::string>& lines, std::ostream& err) {
-    if (std::optional<std::string> failure = write_text_lines(path, lines)) {
+// The text file holds the report's lines alone; the PDF is the menu's "Export report as PDF".
+bool write_report(const std::string& path, const ReportDocument& report, bool pdf, std::ostream& err) {
+    if (std::optional<std::string> failure =
+            pdf ? write_pdf(path, report) : write_text_lines(path, report.lines)) {
         err << "standwise: " << path << ": the report cannot be written: " << *failure << "\n";
         return false;
     }
@@ -70,8 +73,8 @@ bool write_report(const std::string& path, const std::vector<std::string>& lines
 
 int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::ostream& out,
                       std::ostream& err) {
-    std::variant<ReportPlan, std::string> planned =
-        plan_reports(line.configs, line.has_output, line.output, line.unique_names);
+    std::variant<ReportPlan, std::string> planned = plan_reports(
+        line.configs, line.has_output, line.output, line.unique_names, line.pdf ? ".pdf" : ".txt");
     if (const std::string* problem = std::get_if<std::string>(&planned)) {
         err << "standwise: " << *problem << "\n";
         return kBatchUsageError;
@@ -88,16 +91,16 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
     }
     int status = kBatchSuccess;
     for (const ReportTarget& target : plan.targets) {
-        std::optional<std::vector<std::string>> lines = report_for(target.config, line.kind, folders, err);
-        if (!lines) {
+        std::optional<ReportDocument> report = report_for(target.config, line.kind, folders, err);
+        if (!report) {
             status = kBatchFileFailure;
             continue;
         }
         bool written = true;
         if (!target.output.empty()) {
-            written = write_report(target.output, *lines, err);
+            written = write_report(target.output, *report, line.pdf, err);
         } else {
-            for (const std::string& text : *lines)
+            for (const std::string& text : report->lines)
                 out << text << "\r\n";
             out.flush();
             written = static_cast<bool>(out);
