@@ -1,13 +1,8 @@
-// The Qt platform's translations of the program's message and filter forms, and its choice question.
+// The Qt platform's translations of the program's message and filter forms.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
-#include <functional>
 
 #include "platform/qt_platform.h"
 
@@ -39,30 +34,6 @@ TEST(QtPlatformTest, ProgramFolderIsTheExecutablesFolder) {
 #ifndef Q_OS_WIN
     EXPECT_EQ(platform.windows_folder(), "");
 #endif
-}
-
-// The question answers with the index of the button clicked, and nothing for Cancel.
-TEST(QtPlatformTest, ChoiceQuestionAnswersWithTheButtonClicked) {
-    QtPlatform platform;
-    const auto answer = [&](const std::function<QAbstractButton*(QMessageBox&)>& button) {
-        QTimer::singleShot(0, [button] {
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
-                    button(*box)->click();
-        });
-        return platform.ask_choice("Which report do you want to print?", "Print Report",
-                                   {"Full report", "Short report"});
-    };
-    const auto captioned = [](const char* caption) {
-        return [caption](QMessageBox& box) -> QAbstractButton* {
-            for (QAbstractButton* button : box.buttons())
-                if (button->text() == QString::fromUtf8(caption)) return button;
-            return box.escapeButton();
-        };
-    };
-    EXPECT_EQ(answer(captioned("Short report")), std::optional<std::size_t>(1));
-    EXPECT_EQ(answer(captioned("Full report")), std::optional<std::size_t>(0));
-    EXPECT_EQ(answer([](QMessageBox& box) { return box.escapeButton(); }), std::nullopt);
 }
 
 }  // namespace

@@ -25,22 +25,7 @@ namespace {
 
 constexpr const char* kPdfFilter = "PDF files (*.pdf)|*.pdf";
 
-class ReportPdfTest : public SystemFilesTest {
-protected:
-    std::vector<Texts> pages_of(const ReportDocument& document, const QPageSize& size) {
-        const std::string path = folder.file("document.pdf");
-        EXPECT_FALSE(write_file_atomically(path, report_pdf(document, size)).has_value());
-        return pdf_pages(path);
-    }
-
-    // How many rows a page holds in the largest font, counted on numbered rows.
-    std::size_t rows_per_page(const QPageSize& size) {
-        ReportDocument numbered;
-        for (int row = 1; row <= 200; ++row)
-            numbered.lines.push_back("Row " + std::to_string(row));
-        return pages_of(numbered, size).front().size() - 1;
-    }
-};
+using ReportPdfTest = SystemFilesTest;
 
 // The words of the lines that hold text, each page's header checked and left out.
 Texts body_of(const std::vector<Texts>& pages, const std::string& header) {
@@ -60,28 +45,29 @@ Texts words_of_lines(const Texts& lines) {
     return words;
 }
 
-TEST_F(ReportPdfTest, PagesFillInOrderThenTheSectionsFollow) {
-    ReportDocument document{"Rows", "Site: Harbour", {}, {{"Battery selection", {"2 x 12V 17Ah"}}}};
+// Numbered rows show how many rows a page holds, within its margins, and that sections follow the
+// report's lines; the full report then takes the pages its lines need.
+TEST_F(ReportPdfTest, PagesFillInOrderAndTheFullReportTakesThePagesItsLinesNeed) {
+    ReportDocument numbered{"Rows", "Site: Harbour", {}, {{"Battery selection", {"2 x 12V 17Ah"}}}};
     for (int row = 1; row <= 150; ++row)
-        document.lines.push_back("Row " + std::to_string(row));
-    const std::vector<Texts> pages = pages_of(document, QPageSize(QPageSize::A4));
+        numbered.lines.push_back("Row " + std::to_string(row));
+    const std::string rows_pdf = folder.file("rows.pdf");
+    ASSERT_FALSE(write_file_atomically(rows_pdf, report_pdf(numbered)).has_value());
+    const std::vector<Texts> pages = pdf_pages(rows_pdf);
     ASSERT_GE(pages.size(), 2u);
-    const PdfWords words = pdf_words(folder.file("document.pdf"));
+    const std::size_t rows = pages[0].size() - 1;
+    for (std::size_t k = 0; k + 1 < pages.size(); ++k)
+        EXPECT_EQ(pages[k].size() - 1, rows) << "page " << k + 1;
+    EXPECT_EQ(pages.size(), (150 + 4 + rows - 1) / rows);  // a blank, the heading, a blank, its line
+    Texts expected = numbered.lines;
+    expected.insert(expected.end(), {"Battery selection", "2 x 12V 17Ah"});
+    EXPECT_EQ(body_of(pages, "Site: Harbour"), expected);
+    const PdfWords words = pdf_words(rows_pdf);
     for (const PdfWord& word : words.words) {
         EXPECT_GE(word.y_min, 14 * 72 / 25.4) << word.text;
         EXPECT_LE(word.y_max, words.page_height - 14 * 72 / 25.4) << word.text;
     }
-    const std::size_t rows = pages[0].size() - 1;
-    for (std::size_t k = 0; k + 1 < pages.size(); ++k)
-        EXPECT_EQ(pages[k].size() - 1, rows) << "page " << k + 1;
-    // A blank row, the heading, a blank row and the section's line follow the report's rows.
-    EXPECT_EQ(pages.size(), (150 + 4 + rows - 1) / rows);
-    Texts expected = document.lines;
-    expected.insert(expected.end(), {"Battery selection", "2 x 12V 17Ah"});
-    EXPECT_EQ(body_of(pages, "Site: Harbour"), expected);
-}
 
-TEST_F(ReportPdfTest, ExportedFullReportHoldsEveryLineInOrderOnTheExpectedPages) {
     enter_rich_panel();
     platform.clear_messages();
     platform.choose_next(folder.file("rich"));
@@ -92,12 +78,10 @@ TEST_F(ReportPdfTest, ExportedFullReportHoldsEveryLineInOrderOnTheExpectedPages)
     EXPECT_EQ(platform.choosers, (Choosers{{FileMode::Save, "Export Full Report as PDF", kPdfFilter,
                                             user_data_path(platform, "full_reports")}}));
     EXPECT_TRUE(platform.messages.empty());
-
     const Texts report = main().full_report_lines();
-    const std::vector<Texts> pages = pdf_pages(folder.file("rich.pdf"));
-    EXPECT_EQ(body_of(pages, "Site: \"North\" wing, block 2 Site Id: ID 7, B"), words_of_lines(report));
-    const std::size_t rows = rows_per_page(default_page_size());
-    EXPECT_EQ(pages.size(), (report.size() + rows - 1) / rows);
+    const std::vector<Texts> rich = pdf_pages(folder.file("rich.pdf"));
+    EXPECT_EQ(body_of(rich, "Site: \"North\" wing, block 2 Site Id: ID 7, B"), words_of_lines(report));
+    EXPECT_EQ(rich.size(), (report.size() + rows - 1) / rows);
 }
 
 // The longest line sets the font size; only a line too long even at the smallest size wraps. On A4
