@@ -52,6 +52,6 @@ if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 | libqt6widgets6t64, libqt6gui6 | libqt6gui6t64, libqt6core6 | libqt6core6t64, qt6-qpa-plugins")
+        "libqt6printsupport6 | libqt6printsupport6t64, libqt6widgets6 | libqt6widgets6t64, libqt6gui6 | libqt6gui6t64, libqt6core6 | libqt6core6t64, qt6-qpa-plugins")
 endif()
 include(CPack)

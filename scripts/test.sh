@@ -3,7 +3,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, and a short libFuzzer run of each file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh clang libclang-rt-dev desktop-file-utils
+scripts/setup.sh clang libclang-rt-dev desktop-file-utils poppler-utils
 jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -45,13 +45,13 @@ fs::path common_folder(const std::vector<std::string>& configs) {
 }
 
 // "a/site.cfg" below the common folder gives "a_site.txt".
-std::string name_after_path(const std::string& config, const fs::path& common) {
+std::string name_after_path(const std::string& config, const fs::path& common, const std::string& extension) {
     fs::path relative = resolved(config).lexically_relative(common);
     relative.replace_extension();
     std::string name;
     for (const fs::path& part : relative)
         name += (name.empty() ? "" : "_") + part.string();
-    return name + ".txt";
+    return name + extension;
 }
 
 }  // namespace
@@ -62,7 +62,8 @@ bool same_file(const std::string& a, const std::string& b) {
 }
 
 std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
-                                                   const std::string& output, bool unique_names) {
+                                                   const std::string& output, bool unique_names,
+                                                   const std::string& extension) {
     ReportPlan plan;
     if (configs.size() == 1) {
         plan.targets.push_back({configs.front(), has_output ? output : std::string()});
@@ -71,8 +72,8 @@ std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string
         const fs::path common = unique_names ? common_folder(configs) : fs::path();
         std::vector<std::string> names;
         for (const std::string& config : configs) {
-            const std::string name =
-                unique_names ? name_after_path(config, common) : fs::path(config).stem().string() + ".txt";
+            const std::string name = unique_names ? name_after_path(config, common, extension)
+                                                  : fs::path(config).stem().string() + extension;
             for (std::size_t i = 0; i < names.size(); ++i) {
                 if (folded(names[i]) != folded(name)) continue;
                 return "the reports of " + configs[i] + " and " + config + " would both be named " + name +

@@ -21,12 +21,13 @@ struct ReportPlan {
 
 /// The report file of each configuration. With one configuration the report goes to `output`, or to
 /// standard output when there is none; with several, `output` is a folder and each report is named
-/// after its configuration with ".txt", or, with `unique_names`, after its path relative to the
-/// configurations' common folder ("a/site.cfg" gives "a_site.txt"). A usage error (the text to show)
-/// when two reports would get the same name (letter case ignored, as on Windows) or a report would
+/// after its configuration with `extension` (".txt" or ".pdf"), or, with `unique_names`, after its path
+/// relative to the configurations' common folder ("a/site.cfg" gives "a_site.txt"). A usage error (the text
+/// to show) when two reports would get the same name (letter case ignored, as on Windows) or a report would
 /// replace one of the configurations.
 std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
-                                                   const std::string& output, bool unique_names);
+                                                   const std::string& output, bool unique_names,
+                                                   const std::string& extension = ".txt");
 
 /// Whether two paths name the same file: the same path once resolved, or the same file reached by a
 /// link.

@@ -90,6 +90,8 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
             summary = true;
         } else if (arg == "--unique-names") {
             line.unique_names = true;
+        } else if (arg == "--pdf") {
+            line.pdf = true;
         } else if (arg == "--") {
             line.configs.insert(line.configs.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                 args.end());
@@ -108,6 +110,7 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
     }
     if (!report) {
         if (line.has_output) return usage_error("-o goes with --report or --summary");
+        if (line.pdf) return usage_error("--pdf goes with --report");
         if (line.configs.size() != 1)
             return usage_error("one configuration can be opened; use --report to write reports of several");
         line.action = CommandLine::Action::Open;
@@ -122,6 +125,9 @@ CommandLine parse_command_line(const std::vector<std::string>& args) {
     else
         return usage_error("unknown report kind \"" + kind + "\": use full, short or interface");
     if (line.configs.empty()) return usage_error("no configuration file given");
+    if (line.pdf && !line.has_output)
+        return usage_error(
+            "--pdf needs -o naming the PDF file or folder: a PDF cannot go to standard output");
     if (line.configs.size() > 1 && !line.has_output)
         return usage_error("several configurations need -o naming a folder for their reports");
     line.action = CommandLine::Action::Report;
@@ -132,7 +138,7 @@ std::string usage_text() {
     return "Usage: standwise                      start the program\n"
            "       standwise CONFIG               start the program and open CONFIG, a system or\n"
            "                                      interface configuration (.cfg)\n"
-           "       standwise --report full|short|interface [-o OUTPUT] [--unique-names] CONFIG...\n"
+           "       standwise --report full|short|interface [-o OUTPUT [--pdf]] [--unique-names] CONFIG...\n"
            "       standwise --summary [-o OUT.csv] CONFIG...\n"
            "       standwise --help\n"
            "       standwise --version\n"
@@ -144,7 +150,9 @@ std::string usage_text() {
            "is named after its configuration with the extension .txt; with --unique-names, after its\n"
            "path below the configurations' common folder (a/site.cfg gives a_site.txt). Two reports\n"
            "that would get the same name, or a report that would replace a configuration, are a usage\n"
-           "error and nothing is written. Messages go to standard error.\n"
+           "error and nothing is written. With --pdf (which needs -o) each report is written as the PDF\n"
+           "that \"Export report as PDF\" writes, and reports in a folder are named with .pdf.\n"
+           "Messages go to standard error.\n"
            "\n"
            "--summary loads each CONFIG, system or interface as its first line says, and writes one\n"
            "table (CSV) with a row each: the site, the panel, the currents, the standby figures, the\n"

@@ -16,6 +16,7 @@ struct CommandLine {
     ReportKind kind = ReportKind::Full;
     bool has_output = false;
     bool unique_names = false;  // reports in a folder named after their paths, not their names alone
+    bool pdf = false;           // the reports as PDF files, not text
     std::string output;
     std::vector<std::string> configs;  // for Open, the one configuration to open
     std::string error;                 // for UsageError

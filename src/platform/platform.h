@@ -3,6 +3,7 @@
 // scripted one, and the command-line reports on one that writes every message to standard error.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +47,23 @@ struct DateTime {
     int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
 };
 
+/// Lines that follow a report on paper and in a PDF, under a heading of their own.
+struct ReportSection {
+    std::string heading;
+    std::vector<std::string> lines;
+};
+
+/// A report as it goes on paper or into a PDF: the report file's lines, then any sections.
+struct ReportDocument {
+    std::string title;                    // names the print job and the PDF: "Full report - Harbour"
+    std::string header;                   // on every page beside "Page n of m": the site
+    std::vector<std::string> lines;       // exactly the lines of the report file
+    std::vector<ReportSection> sections;  // on paper and in the PDF only
+};
+
+/// How sending a report to a printer ended.
+enum class PrintOutcome { Printed, Cancelled, NoPrinter, Failed };
+
 /// Line break used inside message texts.
 inline constexpr const char* kCrLf = "\r\n";
 
@@ -55,6 +73,14 @@ public:
 
     /// A modal message box. Prompts break lines with "\r\n" (or a lone "\r").
     virtual Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) = 0;
+
+    /// A modal question with one button per choice and a Cancel button; the index of the choice
+    /// taken, or nothing when cancelled.
+    virtual std::optional<std::size_t> ask_choice(const std::string& prompt, const std::string& caption,
+                                                  const std::vector<std::string>& choices) = 0;
+
+    /// Prints the document on a printer chosen in the modal print dialog.
+    virtual PrintOutcome print_report(const ReportDocument& document) = 0;
 
     /// A modal file chooser; `filter` is "Description (*.ext)|*.ext"; an empty `initial_folder` lets
     /// the chooser decide. Returns the chosen path, or an empty text when cancelled. Never asks

@@ -10,12 +10,17 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
 
+#include "platform/qt_report_pages.h"
 #include "platform/qt_strings.h"
 #include "platform/qt_window_placement.h"
 #include "platform/text_files.h"
@@ -91,6 +96,37 @@ Answer QtPlatform::ask_user(const std::string& prompt, const std::string& captio
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return Answer::Ok;
+}
+
+std::optional<std::size_t> QtPlatform::ask_choice(const std::string& prompt, const std::string& caption,
+                                                  const std::vector<std::string>& choices) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(qs(caption));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(qs(message_lines(prompt)));
+    box.setIcon(QMessageBox::Question);
+    std::vector<QPushButton*> buttons;
+    for (const std::string& choice : choices)
+        buttons.push_back(box.addButton(qs(choice), QMessageBox::AcceptRole));
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    if (!buttons.empty()) box.setDefaultButton(buttons.front());
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i]) return i;
+    return std::nullopt;
+}
+
+// Printing to a file is left out: "Export report as PDF…" writes a PDF without risking the old one.
+PrintOutcome QtPlatform::print_report(const ReportDocument& document) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) return PrintOutcome::NoPrinter;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(qs(document.title));
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted) return PrintOutcome::Cancelled;
+    return paint_report_pages(printer, document, {printer.fromPage(), printer.toPage()})
+               ? PrintOutcome::Printed
+               : PrintOutcome::Failed;
 }
 
 std::string QtPlatform::choose_file(FileMode mode, const std::string& title, const std::string& filter,

@@ -1,5 +1,5 @@
 // The platform services on the Qt desktop: message boxes, the file chooser, the editor, the pause,
-// the busy pointer and the clock. Folders and text files come from the standard library.
+// the busy pointer, the clock and the print dialog. Folders and text files come from the standard library.
 #pragma once
 
 #include "platform/std_data_folders.h"
@@ -12,6 +12,10 @@ public:
     QtPlatform();
 
     Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) override;
+    std::optional<std::size_t> ask_choice(const std::string& prompt, const std::string& caption,
+                                          const std::vector<std::string>& choices) override;
+    /// Without a printer set up the dialog is not shown: there would be nothing to choose.
+    PrintOutcome print_report(const ReportDocument& document) override;
     std::string choose_file(FileMode mode, const std::string& title, const std::string& filter,
                             const std::string& initial_folder) override;
     std::string program_folder() override;

@@ -30,6 +30,13 @@ Answer BatchPlatform::ask_user(const std::string& prompt, const std::string& cap
     return answer;
 }
 
+std::optional<std::size_t> BatchPlatform::ask_choice(const std::string& prompt, const std::string& caption,
+                                                     const std::vector<std::string>& choices) {
+    if (choices.empty()) return std::nullopt;
+    messages_ << message_line(prompt, caption) << " (answered " << choices.front() << ")\n" << std::flush;
+    return 0;
+}
+
 DateTime BatchPlatform::now() {
     std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};

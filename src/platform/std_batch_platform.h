@@ -18,6 +18,11 @@ public:
     /// Writes "Caption: text" with each line break replaced by one blank; a question is answered
     /// Yes (OK for OK/Cancel) and the line says so.
     Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) override;
+    /// Takes the first choice and says so, as a question is answered Yes.
+    std::optional<std::size_t> ask_choice(const std::string& prompt, const std::string& caption,
+                                          const std::vector<std::string>& choices) override;
+    /// Nothing is printed without a desktop.
+    PrintOutcome print_report(const ReportDocument&) override { return PrintOutcome::NoPrinter; }
     std::string choose_file(FileMode, const std::string&, const std::string&, const std::string&) override {
         return {};
     }

@@ -12,6 +12,7 @@
 #include "ui/batch_session.h"
 #include "ui/interface/frminterface.h"
 #include "ui/open_configuration.h"
+#include "ui/report_output.h"
 #include "ui/system/frmmain.h"
 
 namespace standwise {
@@ -21,8 +22,8 @@ namespace fs = std::filesystem;
 
 // Loads one configuration exactly as the menu does after a fresh start and makes its report; empty
 // when the file cannot be used (the reason already written to `err`).
-std::optional<std::vector<std::string>> report_for(BatchSession& session, const std::string& config,
-                                                   ReportKind kind, std::ostream& err) {
+std::optional<ReportDocument> report_for(BatchSession& session, const std::string& config, ReportKind kind,
+                                         std::ostream& err) {
     const bool interface = kind == ReportKind::Interface;
     const ConfigLoad load = session.load(config, interface ? Workspace::Interface : Workspace::System);
     if (!load.file_read()) {
@@ -44,17 +45,19 @@ std::optional<std::vector<std::string>> report_for(BatchSession& session, const 
     AppContext& ctx = session.context();
     switch (kind) {
         case ReportKind::Full:
-            return ctx.main().full_report_lines();
+            return ctx.main().full_report_document();
         case ReportKind::Short:
-            return ctx.main().short_report_lines();
+            return ctx.main().short_report_document();
         case ReportKind::Interface:
             break;
     }
-    return ctx.interface_window().report_lines();
+    return ctx.interface_window().report_document();
 }
 
-bool write_report(const std::string& path, const std::vector<std::string>& lines, std::ostream& err) {
-    if (std::optional<std::string> failure = write_text_lines(path, lines)) {
+// The text file holds the report's lines alone; the PDF is the menu's "Export report as PDF".
+bool write_report(const std::string& path, const ReportDocument& report, bool pdf, std::ostream& err) {
+    if (std::optional<std::string> failure =
+            pdf ? write_pdf(path, report) : write_text_lines(path, report.lines)) {
         err << "standwise: " << path << ": the report cannot be written: " << *failure << "\n";
         return false;
     }
@@ -65,8 +68,8 @@ bool write_report(const std::string& path, const std::vector<std::string>& lines
 
 int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::ostream& out,
                       std::ostream& err) {
-    std::variant<ReportPlan, std::string> planned =
-        plan_reports(line.configs, line.has_output, line.output, line.unique_names);
+    std::variant<ReportPlan, std::string> planned = plan_reports(
+        line.configs, line.has_output, line.output, line.unique_names, line.pdf ? ".pdf" : ".txt");
     if (const std::string* problem = std::get_if<std::string>(&planned)) {
         err << "standwise: " << *problem << "\n";
         return kBatchUsageError;
@@ -84,16 +87,16 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
     int status = kBatchSuccess;
     BatchSession session(folders, err);
     for (const ReportTarget& target : plan.targets) {
-        std::optional<std::vector<std::string>> lines = report_for(session, target.config, line.kind, err);
-        if (!lines) {
+        std::optional<ReportDocument> report = report_for(session, target.config, line.kind, err);
+        if (!report) {
             status = kBatchFileFailure;
             continue;
         }
         bool written = true;
         if (!target.output.empty()) {
-            written = write_report(target.output, *lines, err);
+            written = write_report(target.output, *report, line.pdf, err);
         } else {
-            for (const std::string& text : *lines)
+            for (const std::string& text : report->lines)
                 out << text << "\r\n";
             out.flush();
             written = static_cast<bool>(out);

@@ -22,8 +22,9 @@ bool file_exists(const std::string& path) {
 
 // A name typed without an extension is saved with the filter's, so the load chooser, which
 // shows only that extension, finds the file again.
-std::optional<std::string> save_to_chosen_file(Platform& platform, const SaveCommand& command,
-                                               const std::function<std::vector<std::string>()>& make_lines) {
+std::optional<std::string> save_chosen_file(
+    Platform& platform, const SaveCommand& command,
+    const std::function<std::optional<std::string>(const std::string& path)>& write) {
     const std::string path = with_filter_extension(
         platform.choose_file(FileMode::Save, command.title, command.filter, command.initial_folder),
         command.filter);
@@ -32,12 +33,18 @@ std::optional<std::string> save_to_chosen_file(Platform& platform, const SaveCom
         platform.ask_user("Are you sure you want to overwrite this file?", command.exists_caption,
                           MessageStyle::YesNoQuestion) != Answer::Yes)
         return std::nullopt;
-    // The file is replaced only once the new one is complete, so a failure keeps the old one.
-    if (std::optional<std::string> error = write_text_lines(path, make_lines())) {
+    if (std::optional<std::string> error = write(path)) {
         platform.ask_user(write_failure_message(path, *error), command.title, MessageStyle::OkExclamation);
         return std::nullopt;
     }
     return path;
+}
+
+// The file is replaced only once the new one is complete, so a failure keeps the old one.
+std::optional<std::string> save_to_chosen_file(Platform& platform, const SaveCommand& command,
+                                               const std::function<std::vector<std::string>()>& make_lines) {
+    return save_chosen_file(platform, command,
+                            [&](const std::string& path) { return write_text_lines(path, make_lines()); });
 }
 
 std::string unloadable_message(const std::string& path, const std::string& why) {

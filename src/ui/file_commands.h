@@ -25,6 +25,12 @@ struct SaveCommand {
 std::optional<std::string> save_to_chosen_file(Platform& platform, const SaveCommand& command,
                                                const std::function<std::vector<std::string>()>& make_lines);
 
+/// The same for a file of any kind: `write` writes the chosen path and returns why it failed, if it
+/// did; it must leave an existing file as it was then.
+std::optional<std::string> save_chosen_file(
+    Platform& platform, const SaveCommand& command,
+    const std::function<std::optional<std::string>(const std::string& path)>& write);
+
 /// The message naming a configuration file that cannot be loaded and why: "The file P cannot be
 /// loaded: it is not a regular file."
 std::string unloadable_message(const std::string& path, const std::string& why);

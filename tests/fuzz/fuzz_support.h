@@ -34,6 +34,11 @@ public:
         : file_name_(std::move(file_name)), file_(std::move(file)) {}
 
     Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) override;
+    std::optional<std::size_t> ask_choice(const std::string&, const std::string&,
+                                          const std::vector<std::string>& choices) override {
+        return choices.empty() ? std::nullopt : std::optional<std::size_t>(0);
+    }
+    PrintOutcome print_report(const ReportDocument&) override { return PrintOutcome::NoPrinter; }
     std::string choose_file(FileMode, const std::string&, const std::string&, const std::string&) override {
         return {};
     }

@@ -16,6 +16,23 @@ Answer ScriptedPlatform::ask_user(const std::string& prompt, const std::string& 
     return style == MessageStyle::YesNoQuestion ? Answer::Yes : Answer::Ok;
 }
 
+std::optional<std::size_t> ScriptedPlatform::ask_choice(const std::string& prompt, const std::string& caption,
+                                                        const std::vector<std::string>& choices) {
+    choice_questions.push_back({prompt, caption, choices});
+    if (picks_.empty()) return std::size_t{0};
+    const std::optional<std::size_t> pick = picks_.front();
+    picks_.pop_front();
+    return pick;
+}
+
+PrintOutcome ScriptedPlatform::print_report(const ReportDocument& document) {
+    printed.push_back(document);
+    if (print_outcomes_.empty()) return PrintOutcome::Printed;
+    const PrintOutcome outcome = print_outcomes_.front();
+    print_outcomes_.pop_front();
+    return outcome;
+}
+
 std::string ScriptedPlatform::choose_file(FileMode mode, const std::string& title, const std::string& filter,
                                           const std::string& initial_folder) {
     choosers.push_back({mode, title, filter, initial_folder});
@@ -33,6 +50,11 @@ void PrintTo(const RecordedMessage& message, std::ostream* out) {
 void PrintTo(const RecordedChooser& chooser, std::ostream* out) {
     *out << "{mode " << int(chooser.mode) << ", \"" << chooser.title << "\", \"" << chooser.filter << "\", \""
          << chooser.initial_folder << "\"}";
+}
+
+void PrintTo(const RecordedChoice& choice, std::ostream* out) {
+    *out << "{\"" << choice.prompt << "\", \"" << choice.caption << "\", " << choice.choices.size()
+         << " choices}";
 }
 
 std::vector<std::string> ScriptedPlatform::captions() const {

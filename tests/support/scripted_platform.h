@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -29,6 +30,15 @@ struct RecordedChooser {
 using Choosers = std::vector<RecordedChooser>;
 void PrintTo(const RecordedChooser& chooser, std::ostream* out);
 
+struct RecordedChoice {
+    std::string prompt;
+    std::string caption;
+    std::vector<std::string> choices;
+    bool operator==(const RecordedChoice&) const = default;
+};
+using Choices = std::vector<RecordedChoice>;
+void PrintTo(const RecordedChoice& choice, std::ostream* out);
+
 class ScriptedPlatform : public StdPlatform {
 public:
     explicit ScriptedPlatform(std::string program_folder = {}) : StdPlatform(std::move(program_folder)) {}
@@ -37,8 +47,15 @@ public:
     void answer_next(Answer answer) { answers_.push_back(answer); }
     /// Paths the next file choosers return in turn; when none is queued the chooser is cancelled.
     void choose_next(std::string path) { files_.push_back(std::move(path)); }
+    /// Answers of the next choice questions in turn (nothing: Cancel); when none is queued the first.
+    void pick_next(std::optional<std::size_t> choice) { picks_.push_back(choice); }
+    /// How the next print requests end in turn; when none is queued the report is printed.
+    void print_next(PrintOutcome outcome) { print_outcomes_.push_back(outcome); }
 
     Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) override;
+    std::optional<std::size_t> ask_choice(const std::string& prompt, const std::string& caption,
+                                          const std::vector<std::string>& choices) override;
+    PrintOutcome print_report(const ReportDocument& document) override;
     std::string choose_file(FileMode mode, const std::string& title, const std::string& filter,
                             const std::string& initial_folder) override;
     void open_in_editor(const std::string& path) override { opened.push_back(path); }
@@ -48,6 +65,8 @@ public:
 
     std::vector<RecordedMessage> messages;
     std::vector<RecordedChooser> choosers;
+    std::vector<RecordedChoice> choice_questions;
+    std::vector<ReportDocument> printed;  // every document handed to the print dialog
     std::vector<std::string> opened;
     std::vector<float> pauses;
     std::vector<bool> busy_calls;
@@ -60,6 +79,8 @@ public:
 private:
     std::deque<Answer> answers_;
     std::deque<std::string> files_;
+    std::deque<std::optional<std::size_t>> picks_;
+    std::deque<PrintOutcome> print_outcomes_;
 };
 
 /// A fresh empty folder below the system's temporary folder, removed with the object.

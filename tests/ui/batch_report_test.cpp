@@ -13,6 +13,7 @@
 
 #include "files/interface_config.h"
 #include "files/system_config.h"
+#include "pdf_text.h"
 #include "platform/text_files.h"
 #include "support/golden.h"
 #include "support/samples.h"
@@ -218,12 +219,46 @@ TEST_F(BatchReportTest, SummaryTableOfSeveralConfigurations) {
               summary_csv(summarise_all({rich, cut, iface}, {folder_here, folder_here}, ignored)));
 }
 
+// PDFs carry the moment they were made: the pages' text and their number are compared.
+TEST_F(BatchReportTest, PdfFormWritesTheMenusPdf) {
+    const std::string config = write_rich_configuration("rich.cfg");
+    ASSERT_EQ(main().load_configuration(config).status, ConfigReadStatus::Complete);
+    platform.choose_next(folder.file("menu.pdf"));
+    main().mnuexportpdf_Click();  // answered with the first choice, the full report
+
+    ProcessRun run =
+        run_standwise({"--report", "full", "--pdf", "-o", QString::fromStdString(folder.file("cli.pdf")),
+                       QString::fromStdString(config)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto stamped = [](std::vector<Texts> pages) {
+        for (Texts& page : pages)
+            for (std::string& line : page)
+                if (line.find(" report generated on ") != std::string::npos) line = "(time stamp)";
+        return pages;
+    };
+    const std::vector<Texts> menu = stamped(pdf_pages(folder.file("menu.pdf")));
+    ASSERT_GT(menu.size(), 1u);
+    EXPECT_EQ(stamped(pdf_pages(folder.file("cli.pdf"))), menu);
+
+    const std::string other = write_rich_configuration("other.cfg");
+    const std::string reports = folder.file("reports");
+    run = run_standwise({"--report", "short", "--pdf", "-o", QString::fromStdString(reports),
+                         QString::fromStdString(config), QString::fromStdString(other)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const char* name : {"rich.pdf", "other.pdf"}) {
+        const std::vector<Texts> pages = pdf_pages(reports + "/" + name);
+        ASSERT_FALSE(pages.empty()) << name;
+        EXPECT_EQ(pages[0][1], "Ostrel Limited - Standwise");
+    }
+}
+
 TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {
     for (const QStringList& args :
          {QStringList{"--report"}, QStringList{"--report", "long", "a.cfg"}, QStringList{"--report", "full"},
           QStringList{"--report", "full", "--bogus", "a"}, QStringList{"--report", "full", "a.cfg", "b.cfg"},
           QStringList{"--bogus"}, QStringList{"-platform", "offscreen", "--bogus"},
-          QStringList{"a.cfg", "b.cfg"}, QStringList{"-o", "out.txt", "a.cfg"}}) {
+          QStringList{"a.cfg", "b.cfg"}, QStringList{"-o", "out.txt", "a.cfg"},
+          QStringList{"--report", "full", "--pdf", "a.cfg"}, QStringList{"--pdf", "a.cfg"}}) {
         ProcessRun run = run_standwise(args);
         EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
         EXPECT_NE(run.err.find("Usage: standwise"), std::string::npos);

@@ -27,6 +27,7 @@ namespace standwise {
 class AppContext;
 class RecentConfigurations;
 struct InterfaceReportInputs;
+struct ReportDocument;
 }  // namespace standwise
 
 class frminterface : public QMainWindow {
@@ -49,6 +50,9 @@ public:
     // Files (frminterface_files.cpp).
     std::vector<std::string> configuration_lines() const;
     std::vector<std::string> report_lines() const;
+    /// The report as it goes on paper and into a PDF, under a header with the interface's label
+    /// (frminterface_print.cpp).
+    standwise::ReportDocument report_document() const;
     /// Reads a configuration file into the window, as "Load Configuration" does once a file is
     /// chosen; nothing when the file cannot be opened for reading.
     standwise::ConfigLoad load_configuration(const std::string& path);
@@ -78,6 +82,8 @@ public:
     void mnuexit_Click();
     void mnuopenreport_Click();
     void mnureport_Click();
+    void mnuprintreport_Click();
+    void mnuexportpdf_Click();
     void mnuviewrelease_Click();
     void mnuabout_Click();
 
@@ -103,6 +109,7 @@ public:
     QAction *mnunew = nullptr, *mnuload = nullptr, *mnusave = nullptr, *mnuswitch_to_system = nullptr,
             *mnuexit = nullptr;
     QAction *mnuopenreport = nullptr, *mnureport = nullptr;
+    QAction *mnuprintreport = nullptr, *mnuexportpdf = nullptr;
     QAction *mnuviewrelease = nullptr, *mnuabout = nullptr;
 
 protected:

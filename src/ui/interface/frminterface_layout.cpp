@@ -76,6 +76,9 @@ void frminterface::build_menus() {
     mnugenerate->setObjectName(QStringLiteral("mnugenerate"));
     mnuopenreport = add_menu_action(mnugenerate, "mnuopenreport", "Open Report");
     mnureport = add_menu_action(mnugenerate, "mnureport", "Generate Report");
+    mnugenerate->addSeparator();
+    mnuprintreport = add_menu_action(mnugenerate, "mnuprintreport", "Print report…");
+    mnuexportpdf = add_menu_action(mnugenerate, "mnuexportpdf", "Export report as PDF…");
 
     mnuaboutinterface = menuBar()->addMenu(QStringLiteral("About"));
     mnuaboutinterface->setObjectName(QStringLiteral("mnuaboutinterface"));
@@ -265,6 +268,8 @@ void frminterface::connect_handlers() {
         {mnuexit, &frminterface::mnuexit_Click},
         {mnuopenreport, &frminterface::mnuopenreport_Click},
         {mnureport, &frminterface::mnureport_Click},
+        {mnuprintreport, &frminterface::mnuprintreport_Click},
+        {mnuexportpdf, &frminterface::mnuexportpdf_Click},
         {mnuviewrelease, &frminterface::mnuviewrelease_Click},
         {mnuabout, &frminterface::mnuabout_Click},
     };

@@ -29,6 +29,7 @@ class RecentConfigurations;
 class StatusBar;
 struct LoopResult;
 struct SystemReportInputs;
+struct ReportDocument;
 }  // namespace standwise
 
 class frmmain : public QMainWindow {
@@ -57,6 +58,9 @@ public:
     /// The reports of the current state, from the figures the windows show, time-stamped now.
     std::vector<std::string> full_report_lines();
     std::vector<std::string> short_report_lines();
+    /// The reports as they go on paper and into a PDF, under a header with the site (frmmain_print.cpp).
+    standwise::ReportDocument full_report_document();
+    standwise::ReportDocument short_report_document();
 
     void show_loop_result(const standwise::LoopResult& result);
     void show_system_result(const standwise::SystemResult& result);
@@ -79,6 +83,8 @@ public:
     void mnufull_Click();
     void mnushort_Click();
     void mnuopenreport_Click();
+    void mnuprintreport_Click();
+    void mnuexportpdf_Click();
     void mnuswitch_to_interface_Click();
     void mnuviewrelease_Click();
     void mnuabout_Click();
@@ -112,6 +118,7 @@ public:
     QAction *mnunew = nullptr, *mnuload = nullptr, *mnusave = nullptr, *mnuswitch_to_interface = nullptr,
             *mnuexit = nullptr;
     QAction *mnuopenreport = nullptr, *mnushort = nullptr, *mnufull = nullptr;
+    QAction *mnuprintreport = nullptr, *mnuexportpdf = nullptr;
     QAction *mnuviewrelease = nullptr, *mnuabout = nullptr;
 
 protected:
@@ -135,6 +142,7 @@ private:
     void select_alarm_time(int position);
     void refresh_maximum_ma();
     standwise::SystemReportInputs report_inputs() const;
+    standwise::ReportDocument report_document(const std::string& title, std::vector<std::string> lines) const;
 
     standwise::AppContext& ctx_;
     standwise::SystemResult shown_result_;

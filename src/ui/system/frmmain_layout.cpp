@@ -59,6 +59,9 @@ void frmmain::build_menus() {
     mnuopenreport = add_menu_action(report, "mnuopenreport", "Open report");
     mnushort = add_menu_action(report, "mnushort", "Generate Short report");
     mnufull = add_menu_action(report, "mnufull", "Generate Full report");
+    report->addSeparator();
+    mnuprintreport = add_menu_action(report, "mnuprintreport", "Print report…");
+    mnuexportpdf = add_menu_action(report, "mnuexportpdf", "Export report as PDF…");
 
     QMenu* about = menuBar()->addMenu(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("mnuaboutmain"));
@@ -271,6 +274,8 @@ void frmmain::connect_handlers() {
         {mnuopenreport, &frmmain::mnuopenreport_Click},
         {mnushort, &frmmain::mnushort_Click},
         {mnufull, &frmmain::mnufull_Click},
+        {mnuprintreport, &frmmain::mnuprintreport_Click},
+        {mnuexportpdf, &frmmain::mnuexportpdf_Click},
         {mnuviewrelease, &frmmain::mnuviewrelease_Click},
         {mnuabout, &frmmain::mnuabout_Click},
     };
