@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "model/numbers.h"
 
@@ -24,8 +25,8 @@ BatteryVerdict verdict(bool possible, double required, int period, double standa
     v.fit_ah = battery_to_fit(sizes, required);
     v.fit_text = v.fit_ah ? "Battery to fit: " + ah_text(*v.fit_ah) : "Larger than any stock size";
     v.covers = standard_ah >= required;
-    v.verdict_text = "The " + ah_text(standard_ah) + " battery " + (v.covers ? "covers " : "does not cover ") +
-                     std::to_string(period) + "hr standby";
+    v.verdict_text = "The " + ah_text(standard_ah) + " battery " +
+                     (v.covers ? "covers " : "does not cover ") + std::to_string(period) + "hr standby";
     v.verdict_colour = v.covers ? Colour::Green : Colour::Red;
     return v;
 }
@@ -60,7 +61,8 @@ void load_stock_batteries(SystemModel& model, Platform& platform) {
     const std::string path = data_path(platform, "batteries.txt");
     const StockBatteries stock = read_stock_batteries(platform.read_lines(path), path);
     model.stock_batteries = stock.sizes;
-    if (!stock.problem.empty()) platform.ask_user(stock.problem, "Battery Sizes", MessageStyle::OkExclamation);
+    if (!stock.problem.empty())
+        platform.ask_user(stock.problem, "Battery Sizes", MessageStyle::OkExclamation);
 }
 
 std::optional<double> battery_to_fit(const std::vector<double>& sizes, double required_ah) {
@@ -73,6 +75,18 @@ BatterySelection select_batteries(const StandbyFigures& figures, double standard
                                   const std::vector<double>& sizes) {
     return {verdict(figures.capacity_24h_possible, figures.capacity_24h, 24, standard_ah, sizes),
             verdict(figures.capacity_72h_possible, figures.capacity_72h, 72, standard_ah, sizes)};
+}
+
+std::vector<std::string> battery_selection_lines(const BatterySelection& selection) {
+    std::vector<std::string> lines;
+    for (const auto& [period, verdict] :
+         {std::pair{"24hr", &selection.for_24h}, std::pair{"72hr", &selection.for_72h}}) {
+        const std::string label = std::string("For ") + period + " standby: ";
+        lines.push_back(label + verdict->fit_text);
+        if (verdict->verdict_text != verdict->fit_text)
+            lines.push_back(std::string(label.size(), ' ') + verdict->verdict_text);
+    }
+    return lines;
 }
 
 }  // namespace standwise

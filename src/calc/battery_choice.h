@@ -38,4 +38,8 @@ std::optional<double> battery_to_fit(const std::vector<double>& sizes, double re
 BatterySelection select_batteries(const StandbyFigures& figures, double standard_ah,
                                   const std::vector<double>& sizes);
 
+/// The closing "Battery selection" section of a report on paper or in PDF: per period the size to
+/// fit and the standard battery's verdict.
+std::vector<std::string> battery_selection_lines(const BatterySelection& selection);
+
 }  // namespace standwise

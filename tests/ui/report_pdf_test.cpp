@@ -13,6 +13,7 @@
 #include <csignal>
 #endif
 
+#include "calc/battery_choice.h"
 #include "pdf_text.h"
 #include "platform/file_io.h"
 #include "platform/qt_platform.h"
@@ -42,6 +43,15 @@ Texts words_of_lines(const Texts& lines) {
     Texts words;
     for (const std::string& line : lines)
         if (!words_of(line).empty()) words.push_back(words_of(line));
+    return words;
+}
+
+// A report's lines followed by the closing section that only paper and PDF carry.
+Texts words_with_batteries(const Texts& report, const BatterySelection& selection) {
+    Texts words = words_of_lines(report);
+    words.push_back("Battery selection");
+    for (const std::string& line : words_of_lines(battery_selection_lines(selection)))
+        words.push_back(line);
     return words;
 }
 
@@ -80,8 +90,10 @@ TEST_F(ReportPdfTest, PagesFillInOrderAndTheFullReportTakesThePagesItsLinesNeed)
     EXPECT_TRUE(platform.messages.empty());
     const Texts report = main().full_report_lines();
     const std::vector<Texts> rich = pdf_pages(folder.file("rich.pdf"));
-    EXPECT_EQ(body_of(rich, "Site: \"North\" wing, block 2 Site Id: ID 7, B"), words_of_lines(report));
-    EXPECT_EQ(rich.size(), (report.size() + rows - 1) / rows);
+    EXPECT_EQ(body_of(rich, "Site: \"North\" wing, block 2 Site Id: ID 7, B"),
+              words_with_batteries(report, main().shown_result().batteries));
+    EXPECT_EQ(rich.size(), (report.size() + 7 + rows - 1) / rows);
+    EXPECT_EQ(rich.back().back(), "The 84Ah battery covers 72hr standby");
 }
 
 // The longest line sets the font size; only a line too long even at the smallest size wraps. On A4
@@ -148,7 +160,8 @@ TEST_F(ReportPdfTest, ExportAsksWhichAndWhereAndNeverLeavesAHalfWrittenFile) {
     const std::string interface_pdf = folder.file("interface.pdf");
     platform.choose_next(interface_pdf);
     interface.mnuexportpdf->trigger();
-    EXPECT_EQ(body_of(pdf_pages(interface_pdf), ""), words_of_lines(interface.report_lines()));
+    EXPECT_EQ(body_of(pdf_pages(interface_pdf), ""),
+              words_with_batteries(interface.report_lines(), interface.shown_result().batteries));
 
     const std::string earlier = "%PDF-1.4 an earlier report\n";
     const std::string existing = folder.write("kept.pdf", earlier);

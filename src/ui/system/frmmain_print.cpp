@@ -2,6 +2,7 @@
 // file holds it, under a header with the site.
 #include <QLineEdit>
 
+#include "calc/battery_choice.h"
 #include "platform/platform.h"
 #include "ui/app_context.h"
 #include "ui/report_output.h"
@@ -18,6 +19,9 @@ standwise::ReportDocument frmmain::report_document(const std::string& title,
     if (!site.empty() || !site_id.empty())
         document.header = "Site: " + site + (site_id.empty() ? "" : "   Site Id: " + site_id);
     document.lines = std::move(lines);
+    // On paper and in PDF the report ends with the batteries to buy; the text file stays as it is.
+    document.sections.push_back(
+        {"Battery selection", standwise::battery_selection_lines(shown_result().batteries)});
     return document;
 }
 
