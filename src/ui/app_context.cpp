@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <filesystem>
 
+#include "ui/accessibility.h"
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
@@ -19,7 +20,9 @@ void discard(std::unique_ptr<QWidget>& slot) {
 
 }  // namespace
 
-AppContext::AppContext(Platform& platform) : platform(platform) {}
+AppContext::AppContext(Platform& platform) : platform(platform) {
+    install_accessibility();
+}
 
 // Windows go first, the interface windows before the system windows that open them; the model
 // and the platform outlive them all.

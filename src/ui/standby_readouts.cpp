@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <utility>
 
+#include "ui/accessibility.h"
 #include "ui/widgets.h"
 
 namespace standwise {
 
 QLabel* standby_time_label(QWidget* parent) {
     QLabel* label = value_label(QStringLiteral("lblstandby"), parent);
+    label->setAccessibleName(QStringLiteral("Standby time (hours:minutes)"));
     label->setToolTip(QStringLiteral("This is the standby time in hrs:mins with \"standard\" batteries"));
     return label;
 }
@@ -18,11 +20,13 @@ QLabel* standby_time_label(QWidget* parent) {
 QLabel* amphours_label(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(QStringLiteral("lblamphours"));
+    name_readout(label, QStringLiteral("Standard battery"));
     return label;
 }
 
 QLabel* capacity_label(const QString& object_name, int hours, QWidget* parent) {
     QLabel* label = value_label(object_name, parent);
+    label->setAccessibleName(QStringLiteral("Battery capacity for %1 hours of standby").arg(hours));
     label->setToolTip(
         QStringLiteral("This is the battery capacity required for %1hrs of standby").arg(hours));
     return label;

@@ -1,18 +1,37 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "ui/accessibility.h"
+
 namespace standwise {
 namespace {
+
+// The standard 9-point text at 96 dots per inch, for which the windows' lengths are given.
+constexpr double kStandardTextPixels = 12.0;
+
+// The toolkit's scroll area proposes at most 36 by 24 lines of text; a page proposes all of it, so
+// a window opens big enough for its pages where the screen allows.
+class PageScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget() != nullptr ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
 
 // The colour last given is kept on the widget, so a report or a test reads what the user sees.
 constexpr const char* kBackProperty = "standwise_back_colour";
@@ -103,6 +122,11 @@ QString indexed_name(const char* name, int index) {
     return QString::fromUtf8(name) + QLatin1Char('_') + QString::number(index);
 }
 
+int font_scaled(const QWidget* widget, int pixels) {
+    const double text = QFontInfo(widget->font()).pixelSize();
+    return static_cast<int>(std::lround(pixels * text / kStandardTextPixels));
+}
+
 QWidget* page_with(QLayout* content) {
     auto* page = new QWidget;
     auto* outer = new QVBoxLayout(page);
@@ -112,7 +136,26 @@ QWidget* page_with(QLayout* content) {
     row->addStretch();
     outer->addLayout(row);
     outer->addStretch();
-    return page;
+    return scrolling(page);
+}
+
+QWidget* scrolling(QWidget* content) {
+    auto* area = new PageScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus);  // the controls inside take the focus, not the area
+    area->setWidget(content);
+    // The tab page or window shows through, as it did before the area was there.
+    area->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    return area;
+}
+
+void size_to_content(QWidget* window, QSize least) {
+    QSize size = window->sizeHint().expandedTo(
+        QSize(font_scaled(window, least.width()), font_scaled(window, least.height())));
+    if (const QScreen* screen = window->screen()) size = size.boundedTo(screen->availableSize());
+    window->resize(size);
 }
 
 QLabel* heading_label(const QString& caption, QWidget* parent) {
@@ -138,7 +181,7 @@ QLineEdit* text_box(const QString& object_name, const QString& tooltip) {
 
 QLineEdit* number_box(const QString& object_name, const QString& tooltip, int width) {
     QLineEdit* box = text_box(object_name, tooltip);
-    box->setFixedWidth(width);
+    box->setFixedWidth(font_scaled(box, width));
     box->setAlignment(Qt::AlignRight);
     return box;
 }
@@ -147,7 +190,8 @@ QLabel* value_label(const QString& object_name, QWidget* parent, int min_width) 
     auto* label = new QLabel(parent);
     label->setObjectName(object_name);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    label->setMinimumWidth(min_width);
+    name_readout(label, QString());
+    label->setMinimumWidth(font_scaled(label, min_width));
     label->setMinimumHeight(label->fontMetrics().height() + 8);
     label->setMargin(2);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -169,6 +213,16 @@ void add_row(QGridLayout* grid, int row, const QString& caption, QWidget* value,
     auto* label = new QLabel(caption);
     grid->addWidget(label, row, column);
     grid->addWidget(value, row, column + 1);
+    auto* readout = qobject_cast<QLabel*>(value);
+    if (readout != nullptr && is_readout(readout)) {
+        if (readout->accessibleName().isEmpty()) {
+            QString meaning = QString(caption).simplified();
+            if (meaning.endsWith(QLatin1Char(':'))) meaning.chop(1);
+            readout->setAccessibleName(meaning);
+        }
+    } else if (value->focusPolicy() != Qt::NoFocus) {
+        label->setBuddy(value);
+    }
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -45,8 +45,20 @@ Colour text_colour(const QWidget* widget);
 /// The objectName of one control of a control array, e.g. "cmdview_3".
 QString indexed_name(const char* name, int index);
 
-/// A tab page whose content sits at the top left and keeps its natural size.
+/// A length given for the standard 9-point text, grown (or shrunk) with the font the widget draws
+/// with, so that a field keeps room for its figure when the text is large.
+int font_scaled(const QWidget* widget, int pixels);
+
+/// A tab page whose content sits at the top left and keeps its natural size; where the window is
+/// smaller than that, the page scrolls.
 QWidget* page_with(QLayout* content);
+/// A frameless area that scrolls `content` when the window is too small for it, and moves to the
+/// control the focus goes to.
+QWidget* scrolling(QWidget* content);
+
+/// Sizes a new window to its content, at least `least` (for the standard text), and no larger
+/// than the screen.
+void size_to_content(QWidget* window, QSize least);
 
 /// A label in bold, heading a group of controls.
 QLabel* heading_label(const QString& caption, QWidget* parent = nullptr);
@@ -59,13 +71,15 @@ QLineEdit* text_box(const QString& object_name, const QString& tooltip);
 /// A named text field of a fixed width for a figure, which it shows right-aligned.
 QLineEdit* number_box(const QString& object_name, const QString& tooltip, int width);
 
-/// A sunken read-out that shows a calculated figure.
+/// A sunken read-out that shows a calculated figure; its accessible name tells what the figure is
+/// (add_row gives it its caption's).
 QLabel* value_label(const QString& object_name, QWidget* parent, int min_width = 90);
 
 /// Gives the caption columns (column 0) of several grids one width, so their values line up.
 void align_captions(std::initializer_list<QGridLayout*> grids);
 
-/// Adds a caption and a read-out as one row of a two-column grid.
+/// Adds a caption and a field or read-out as one row of a two-column grid. The caption of a field
+/// is its label (buddy); a read-out without a name is named after its caption.
 void add_row(QGridLayout* grid, int row, const QString& caption, QWidget* value, int column = 0);
 
 /// A label that reports mouse clicks.

@@ -35,7 +35,7 @@ TEST_F(StartUpTest, ShowsTheDefaultPanelReadyForWork) {
     ASSERT_EQ(platform.pauses, std::vector<float>{2});
     EXPECT_FALSE(ctx->about().isVisible());
     EXPECT_TRUE(QFileInfo(QString::fromStdString(data_path(platform, "configurations"))).isDir());
-    EXPECT_EQ(text(loop_window().lbldevice_help[1]), "Optical smoke detector");
+    EXPECT_EQ(shown(loop_window().lbldevice_help[1]->text()), "Optical smoke detector");
     EXPECT_EQ(loop_window().cmb_viewdata[1]->toolTip().toStdString(), "Max: 200");
     // The windows carry the menu entry's icon in all its sizes.
     EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 6);

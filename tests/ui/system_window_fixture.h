@@ -15,10 +15,10 @@
 
 #include "support/scripted_platform.h"
 #include "ui/app_context.h"
-#include "ui/system/units/frmmxunits.h"
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmmain.h"
 #include "ui/system/frmnewfront.h"
+#include "ui/system/units/frmmxunits.h"
 #include "ui/widgets.h"
 
 namespace standwise::test {
@@ -31,6 +31,15 @@ inline std::string text(const QLineEdit* field) {
 }
 inline std::string text(const QComboBox* list) {
     return list->currentText().toStdString();
+}
+/// What a caption shows: its text without the "&" that marks its access key ("&&" shows as "&").
+inline std::string shown(const QString& caption) {
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && ++i == caption.size()) break;
+        out += caption[i];
+    }
+    return out.toStdString();
 }
 using Texts = std::vector<std::string>;
 /// The texts of several controls at once, for one comparison.

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "support/scripted_platform.h"
+#include "system_window_fixture.h"
 #include "ui/app_context.h"
 #include "ui/interface/frminterface.h"
 #include "ui/system/frmloopx.h"
@@ -27,7 +28,7 @@ TEST(UserFolderTest, DataFoldersAndTheirChoosersAreBelowTheUserFolder) {
     AppContext ctx(platform);
     ctx.main().Form_Load();
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(ctx.loopx().lbldevice_help[1]->text().toStdString(), "Optical smoke detector");
+    EXPECT_EQ(shown(ctx.loopx().lbldevice_help[1]->text()), "Optical smoke detector");
     const auto below = [&](const char* name) { return (fs::path(user) / name).string(); };
     for (const char* folder : {"configurations", "full_reports", "short_reports", "interface_reports"})
         EXPECT_TRUE(fs::is_directory(below(folder))) << folder;

@@ -20,6 +20,7 @@
 #include "model/numbers.h"
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
+#include "ui/keyboard.h"
 #include "ui/open_configuration.h"
 #include "ui/standby_readouts.h"
 #include "ui/system/frmmain.h"
@@ -45,12 +46,21 @@ frminterface::frminterface(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frminterface"));
     setWindowTitle(QStringLiteral("Standwise - Interface"));
     build_menus();
+    standwise::set_shortcuts({{mnunew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+                              {mnuload, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                              {mnusave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                              {mnuexit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                              {mnureport, QKeySequence(Qt::CTRL | Qt::Key_R)},
+                              {mnuopenreport, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+                              {mnuviewrelease, QKeySequence(Qt::Key_F1)}});
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(8, 8, 8, 8);
     SSTab1 = new QTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setAccessibleName(QStringLiteral("Interface workspace"));
+    standwise::keep_tab_arrows_out_of_tab_order(SSTab1);
     SSTab1->addTab(build_interface_tab(), QStringLiteral("Interface"));
     SSTab1->addTab(build_sectors_tab(), QStringLiteral("Sectors"));
     SSTab1->addTab(build_zones_tab(), QStringLiteral("Zones"));
@@ -61,7 +71,8 @@ frminterface::frminterface(standwise::AppContext& ctx) : ctx_(ctx) {
     connect_handlers();
     setAcceptDrops(true);
     Form_Load();
-    resize(sizeHint().expandedTo(QSize(600, 0)));
+    standwise::give_access_keys(this);
+    standwise::size_to_content(this, QSize(600, 0));
 }
 
 void frminterface::Form_Load() {

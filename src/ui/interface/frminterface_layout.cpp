@@ -38,7 +38,7 @@ QLabel* named_label(const QString& name, const QString& caption) {
 QLabel* note(const char* text) {
     auto* label = new QLabel(QString::fromUtf8(text));
     label->setWordWrap(true);
-    label->setFixedWidth(460);
+    label->setFixedWidth(standwise::font_scaled(label, 460));
     return label;
 }
 
@@ -96,11 +96,13 @@ QWidget* frminterface::build_interface_tab() {
     cmbaddress = new QComboBox;
     cmbaddress->setObjectName(QStringLiteral("cmbaddress"));
     cmbaddress->setToolTip(QStringLiteral("Enter the interface address here (optional)"));
-    cmbaddress->setMinimumWidth(80);
+    cmbaddress->setMinimumWidth(standwise::font_scaled(cmbaddress, 80));
+    cmbaddress->setAccessibleName(QStringLiteral("Interface address"));
     cmbaddress->setMaxVisibleItems(16);
     txtlabel = standwise::text_box(QStringLiteral("txtlabel"),
                                    QStringLiteral("Enter the interface label here (optional)"));
-    txtlabel->setMinimumWidth(320);
+    txtlabel->setMinimumWidth(standwise::font_scaled(txtlabel, 320));
+    txtlabel->setAccessibleName(QStringLiteral("Interface label"));
     add_row(grid, 0, QStringLiteral("Interface Address:"), cmbaddress);
     grid->addWidget(cmbaddress, 0, 1, Qt::AlignLeft);
     add_row(grid, 1, QStringLiteral("Interface Label:"), txtlabel);
@@ -137,6 +139,8 @@ QWidget* frminterface::build_sectors_tab() {
         txtsector_current[n] = current_field(indexed_name("txtsector_current", n),
                                              QStringLiteral("Enter sector %1 alarm current here").arg(n));
         lblma_sector[n] = named_label(indexed_name("lblma_sector", n), QStringLiteral("mA"));
+        lblsector[n]->setBuddy(txtsector_current[n]);
+        txtsector_current[n]->setAccessibleName(QStringLiteral("Channel %1 sector current (mA)").arg(n));
         grid->addWidget(lblsector[n], n + 1, 0);
         grid->addWidget(txtsector_current[n], n + 1, 1);
         grid->addWidget(lblma_sector[n], n + 1, 2);
@@ -148,7 +152,10 @@ QWidget* frminterface::build_sectors_tab() {
     lblsector[5] = named_label(indexed_name("lblsector", 5), QStringLiteral("Alarm time:"));
     cmbalarm_time_interface = new QComboBox;
     cmbalarm_time_interface->setObjectName(QStringLiteral("cmbalarm_time_interface"));
-    cmbalarm_time_interface->setFixedWidth(kCurrentFieldWidth);
+    cmbalarm_time_interface->setFixedWidth(
+        standwise::font_scaled(cmbalarm_time_interface, kCurrentFieldWidth));
+    cmbalarm_time_interface->setAccessibleName(QStringLiteral("Alarm duration (minutes)"));
+    lblsector[5]->setBuddy(cmbalarm_time_interface);
     lblma[6] = named_label(indexed_name("lblma", 6), QStringLiteral("mins"));
     lblma[5] = named_label(indexed_name("lblma", 5), QStringLiteral("(Alarm output duration)."));
     grid->addWidget(lblsector[5], 8, 0);
@@ -165,6 +172,8 @@ QWidget* frminterface::build_zones_tab() {
         lblzone[n] = named_label(indexed_name("lblzone", n), QStringLiteral("Zone %1:").arg(n));
         txtzone_current[n] = current_field(indexed_name("txtzone_current", n), QString());
         lblma_zone[n] = named_label(indexed_name("lblma_zone", n), QStringLiteral("mA"));
+        lblzone[n]->setBuddy(txtzone_current[n]);
+        txtzone_current[n]->setAccessibleName(QStringLiteral("Channel %1 zone current (mA)").arg(n));
         grid->addWidget(lblzone[n], n + 1, 0);
         grid->addWidget(txtzone_current[n], n + 1, 1);
         grid->addWidget(lblma_zone[n], n + 1, 2);
@@ -183,6 +192,8 @@ QWidget* frminterface::build_aux_tab() {
     txtaux_current = current_field(QStringLiteral("txtaux_current"),
                                    QStringLiteral("Enter the auxilliary supply current here"));
     lblma[0] = named_label(indexed_name("lblma", 0), QStringLiteral("mA"));
+    lblsector[0]->setBuddy(txtaux_current);
+    txtaux_current->setAccessibleName(QStringLiteral("Auxiliary supply current (mA)"));
     grid->addWidget(lblsector[0], 2, 0);
     grid->addWidget(txtaux_current, 2, 1);
     grid->addWidget(lblma[0], 2, 2);
@@ -209,7 +220,7 @@ QWidget* frminterface::build_standby_tab() {
     add_row(consumptions, 2, QStringLiteral("Interface alarm load:"), lblinterface_a);
     add_row(consumptions, 3, QStringLiteral("Auxilliary supply load:"), lblaux_supply);
     for (QLabel* value : {lblinterface_q, lblinterface_a, lblaux_supply})
-        value->setFixedWidth(110);
+        value->setFixedWidth(standwise::font_scaled(value, 110));
     consumptions->setColumnStretch(2, 1);
     content->addLayout(consumptions, 0, 0, 1, 2);
 
@@ -222,7 +233,7 @@ QWidget* frminterface::build_standby_tab() {
     standby->addWidget(lblstandby);
     standby->addWidget(lblamphours);
     standby->addStretch();
-    lblstandby->setFixedWidth(110);
+    lblstandby->setFixedWidth(standwise::font_scaled(lblstandby, 110));
     content->addWidget(frmstandby, 1, 0);
 
     frmrequirements = new QGroupBox(QStringLiteral("Requirements"));

@@ -38,6 +38,7 @@ QGroupBox* help_frame(frmdevice_help* window, const char* name, const char* titl
         auto* caption = new QLabel(QString::fromUtf8(r.caption), frame);
         caption->setObjectName(QString::fromUtf8(r.caption_name));
         QLabel* value = standwise::value_label(QString::fromUtf8(r.value_name), frame, 220);
+        value->setAccessibleName(caption->text().chopped(1));  // without the colon
         window->*r.value = value;
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "ui/app_context.h"
 #include "ui/misc/pictures.h"
@@ -30,6 +31,7 @@ frmpicture::frmpicture(standwise::AppContext& ctx) : ctx_(ctx) {
     cmdExit = new QPushButton(QStringLiteral("Exit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     connect(cmdExit, &QPushButton::clicked, this, &frmpicture::cmdExit_Click);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &frmpicture::cmdExit_Click);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(14, 14, 14, 14);

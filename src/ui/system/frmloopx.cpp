@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStringList>
@@ -15,6 +16,7 @@
 #include "model/numbers.h"
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
+#include "ui/keyboard.h"
 #include "ui/misc/frmdevice_help.h"
 #include "ui/system/frmmain.h"
 #include "ui/system/units/frmmxunits.h"
@@ -49,12 +51,15 @@ frmloopx::frmloopx(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frmloopx"));
     setWindowTitle(QStringLiteral("Loop Configuration - Loop X"));
     build_menus();
+    standwise::set_shortcuts({{mnuexit, QKeySequence(Qt::Key_Escape)}});
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(8, 8, 8, 8);
     SSTab_loop = new QTabWidget(central);
     SSTab_loop->setObjectName(QStringLiteral("SSTab_loop"));
+    SSTab_loop->setAccessibleName(QStringLiteral("Device families"));
+    standwise::keep_tab_arrows_out_of_tab_order(SSTab_loop);
     for (const Family& family : kFamilies)
         SSTab_loop->addTab(build_family_tab(family.first_type, family.last_type),
                            QString::fromUtf8(family.caption));
@@ -63,7 +68,7 @@ frmloopx::frmloopx(standwise::AppContext& ctx) : ctx_(ctx) {
     setCentralWidget(central);
 
     initialiseForm();
-    resize(900, 480);
+    standwise::size_to_content(this, QSize(900, 480));
 }
 
 void frmloopx::initialiseForm() {
@@ -78,9 +83,14 @@ void frmloopx::initialiseForm() {
         combo->addItems(entries);
         combo->setToolTip(qs("Max:" + standwise::str_number(maximum)));
         const std::string& name = model.device_name[t];
-        lbldevice_help[t]->setText(name.empty() ? QStringLiteral("Device type %1").arg(t) : qs(name));
+        const QString caption = name.empty() ? QStringLiteral("Device type %1").arg(t) : qs(name);
+        // The label leads to its list, so an "&" of the name is doubled to be shown as written.
+        lbldevice_help[t]->setText(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
         lbldevice_help[t]->setToolTip(qs(model.device_tooltip[t]));
+        combo->setAccessibleName(caption + QStringLiteral(" count"));
+        if (combo->lineEdit() != nullptr) combo->lineEdit()->setAccessibleName(combo->accessibleName());
     }
+    standwise::give_access_keys(this);
 }
 
 void frmloopx::clear_load_units() {

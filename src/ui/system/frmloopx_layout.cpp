@@ -33,6 +33,8 @@ void frmloopx::build_menus() {
 QPushButton* frmloopx::change_button(const char* name, void (frmloopx::*handler)()) {
     auto* button = new QPushButton(QStringLiteral("Change"));
     button->setObjectName(QString::fromUtf8(name));
+    // cmdMX210 changes the MX210 units, and so on; three buttons read "Change".
+    button->setAccessibleName(QStringLiteral("Change %1 units").arg(QString::fromUtf8(name).mid(3)));
     connect(button, &QPushButton::clicked, this, handler);
     return button;
 }
@@ -66,7 +68,8 @@ QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
         auto* combo = new QComboBox(frame);
         combo->setObjectName(indexed_name("cmb_viewdata", t));
         combo->setMaxVisibleItems(15);
-        combo->setFixedWidth(72);
+        combo->setFixedWidth(standwise::font_scaled(combo, 72));
+        label->setBuddy(combo);
         if (const std::optional<standwise::UnitModel> unit_model = standwise::unit_model_of(t)) {
             // Every keystroke would add or remove units on the way to the count typed ("12" passes
             // through 1), so a unit count is taken once it is finished.
@@ -91,7 +94,7 @@ QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
     }
     grid->setRowStretch(rows_per_column, 1);
     outer->addWidget(frame);
-    return page;
+    return standwise::scrolling(page);
 }
 
 QWidget* frmloopx::build_load_units() {
@@ -105,6 +108,8 @@ QWidget* frmloopx::build_load_units() {
     Label2 = new QLabel(QStringLiteral("Load units (alarm):"), bar);
     Label2->setObjectName(QStringLiteral("Label2"));
     lblload_units_alarm = standwise::value_label(QStringLiteral("lblload_units_alarm"), bar);
+    lblload_units_standby->setAccessibleName(QStringLiteral("Loop quiescent load units"));
+    lblload_units_alarm->setAccessibleName(QStringLiteral("Loop alarm load units"));
     for (QLabel* label : {Label3, lblload_units_standby, Label2, lblload_units_alarm})
         label->setToolTip(hint);
     cmdExit = new QPushButton(QStringLiteral("Exit"), bar);
@@ -131,6 +136,7 @@ void frmloopx::make_lists_editable() {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);  // a typed digit must stay what was typed
+        combo->lineEdit()->setAccessibleName(combo->accessibleName());
         if (standwise::unit_model_of(t))
             connect(combo->lineEdit(), &QLineEdit::editingFinished, this,
                     &frmloopx::finish_typed_unit_counts);

@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,6 +29,7 @@
 #include "platform/std_data_folders.h"
 #include "ui/app_context.h"
 #include "ui/interface/frminterface.h"
+#include "ui/keyboard.h"
 #include "ui/open_configuration.h"
 #include "ui/standby_readouts.h"
 #include "ui/startup.h"
@@ -55,6 +58,14 @@ frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Standwise - System"));
     build_menus();
+    standwise::set_shortcuts({{mnunew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+                              {mnuload, QKeySequence(Qt::CTRL | Qt::Key_O)},
+                              {mnusave, QKeySequence(Qt::CTRL | Qt::Key_S)},
+                              {mnuexit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                              {mnufull, QKeySequence(Qt::CTRL | Qt::Key_R)},
+                              {mnushort, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
+                              {mnuopenreport, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+                              {mnuviewrelease, QKeySequence(Qt::Key_F1)}});
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -62,7 +73,10 @@ frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
     layout->setSpacing(4);
     SSTabentry = new QTabWidget(central);
     SSTabentry->setObjectName(QStringLiteral("SSTabentry"));
-    SSTabentry->setUsesScrollButtons(false);
+    SSTabentry->setAccessibleName(QStringLiteral("System workspace"));
+    // With large text the twelve tabs may not all fit the screen's width; the rest scroll into view.
+    SSTabentry->setUsesScrollButtons(true);
+    standwise::keep_tab_arrows_out_of_tab_order(SSTabentry);
     for (int n = 1; n <= standwise::kLoops; ++n)
         SSTabentry->addTab(build_loop_tab(n), QStringLiteral("Loop %1").arg(n));
     SSTabentry->addTab(build_site_tab(), QStringLiteral("Site Details"));
@@ -77,7 +91,11 @@ frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
     connect_handlers();
     setAcceptDrops(true);
 
-    resize(880, 440);
+    standwise::give_access_keys(this);
+    standwise::size_to_content(this, QSize(880, 440));
+    // The tab widget asks for less than its twelve tabs; where the screen allows, they all show.
+    const int all_tabs = SSTabentry->tabBar()->sizeHint().width() + 2 * layout->contentsMargins().left() + 8;
+    if (width() < all_tabs) resize(std::min(all_tabs, screen()->availableSize().width()), height());
 }
 
 void frmmain::Form_Load() {

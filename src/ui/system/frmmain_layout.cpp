@@ -82,6 +82,8 @@ QWidget* frmmain::build_loop_tab(int n) {
     QGroupBox* currents = frame(QStringLiteral("Loop Currents"), nullptr, currents_grid);
     lblcurrent_s[n] = value_label(indexed_name("lblcurrent_s", n), currents, 110);
     lblcurrent_a[n] = value_label(indexed_name("lblcurrent_a", n), currents, 110);
+    lblcurrent_s[n]->setAccessibleName(QStringLiteral("Loop %1 quiescent current").arg(n));
+    lblcurrent_a[n]->setAccessibleName(QStringLiteral("Loop %1 alarm current").arg(n));
     add_row(currents_grid, 0, QStringLiteral("Load current (standby):"), lblcurrent_s[n]);
     add_row(currents_grid, 1, QStringLiteral("Load current (alarm):"), lblcurrent_a[n]);
     content->addWidget(currents, 1, 0);
@@ -90,6 +92,8 @@ QWidget* frmmain::build_loop_tab(int n) {
     QGroupBox* units = frame(QStringLiteral("Loop units"), nullptr, units_grid);
     lblload_units_s[n] = value_label(indexed_name("lblload_units_s", n), units, 110);
     lblload_units_a[n] = value_label(indexed_name("lblload_units_a", n), units, 110);
+    lblload_units_s[n]->setAccessibleName(QStringLiteral("Loop %1 quiescent load units").arg(n));
+    lblload_units_a[n]->setAccessibleName(QStringLiteral("Loop %1 alarm load units").arg(n));
     add_row(units_grid, 0, QStringLiteral("Load units (standby):"), lblload_units_s[n]);
     add_row(units_grid, 1, QStringLiteral("Load units (alarm):"), lblload_units_a[n]);
     content->addWidget(units, 1, 1);
@@ -105,6 +109,8 @@ QWidget* frmmain::build_loop_tab(int n) {
     }
     lblloop_curr[n] = value_label(indexed_name("lblloop_curr", n), nullptr, 110);
     lbltotal_devices[n] = value_label(indexed_name("lbltotal_devices", n), nullptr, 110);
+    lblloop_curr[n]->setAccessibleName(QStringLiteral("Loop %1 total current").arg(n));
+    lbltotal_devices[n]->setAccessibleName(QStringLiteral("Loop %1 device count").arg(n));
     add_row(loop_total, 0, QStringLiteral("Total loop\ncurrent"), lblloop_curr[n]);
     add_row(device_total, 0, QStringLiteral("Total device count:"), lbltotal_devices[n]);
     content->addLayout(loop_total, 2, 0);
@@ -118,8 +124,10 @@ QWidget* frmmain::build_site_tab() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     txtsite = text_box(QStringLiteral("txtsite"), QStringLiteral("Enter a site description here"));
-    txtsite->setMinimumWidth(420);
+    txtsite->setMinimumWidth(standwise::font_scaled(txtsite, 420));
+    txtsite->setAccessibleName(QStringLiteral("Site"));
     txtsiteid = text_box(QStringLiteral("txtsiteid"), QStringLiteral("Enter a site ID here"));
+    txtsiteid->setAccessibleName(QStringLiteral("Site ID"));
     lbldate = value_label(QStringLiteral("lbldate"), nullptr, 120);
     lbldevices = value_label(QStringLiteral("lbldevices"), nullptr, 420);
     lbldevices->setWordWrap(true);
@@ -173,6 +181,8 @@ QWidget* frmmain::build_master_alarm_tab() {
                                    QStringLiteral("Enter master alarm circuit 1 current here"), 100);
     txtma2 = standwise::number_box(QStringLiteral("txtma2"),
                                    QStringLiteral("Enter master alarm circuit 2 current here"), 100);
+    txtma1->setAccessibleName(QStringLiteral("Master alarm circuit 1 current (mA)"));
+    txtma2->setAccessibleName(QStringLiteral("Master alarm circuit 2 current (mA)"));
     add_row(grid, 1, QStringLiteral("Master alarm circuit 1 load:"), txtma1);
     grid->addWidget(new QLabel(QStringLiteral("mA")), 1, 2);
     add_row(grid, 2, QStringLiteral("Master alarm circuit 2 load:"), txtma2);
@@ -183,7 +193,8 @@ QWidget* frmmain::build_master_alarm_tab() {
 
     cmbalarm_time = new QComboBox;
     cmbalarm_time->setObjectName(QStringLiteral("cmbalarm_time"));
-    cmbalarm_time->setMinimumWidth(100);
+    cmbalarm_time->setMinimumWidth(standwise::font_scaled(cmbalarm_time, 100));
+    cmbalarm_time->setAccessibleName(QStringLiteral("Alarm duration (minutes)"));
     grid->setRowMinimumHeight(4, 8);
     add_row(grid, 5, QStringLiteral("Alarm time:"), cmbalarm_time);
     grid->addWidget(new QLabel(QStringLiteral("minutes")), 5, 2);
@@ -245,7 +256,7 @@ void frmmain::build_status_bars(QWidget* central) {
     StatusBar1 = new standwise::StatusBar(QStringLiteral("StatusBar1"), 2, central);
     StatusBar1->panel(1)->setText(QStringLiteral("Loop Loading Status:-"));
     StatusBar1->panel(2)->setAlignment(Qt::AlignCenter);
-    StatusBar1->panel(2)->setFixedWidth(100);
+    StatusBar1->panel(2)->setFixedWidth(standwise::font_scaled(StatusBar1, 100));
     stb_loadstatus = new standwise::StatusBar(QStringLiteral("stb_loadstatus"), standwise::kLoops, central);
     for (int n = 1; n <= standwise::kLoops; ++n) {
         stb_loadstatus->panel(n)->setToolTip(

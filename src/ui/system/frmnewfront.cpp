@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
@@ -20,6 +21,7 @@
 #include "model/reference_tables.h"
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
+#include "ui/keyboard.h"
 #include "ui/misc/frmpicture.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
@@ -44,13 +46,19 @@ frmnewfront::frmnewfront(standwise::AppContext& ctx) : ctx_(ctx) {
     left->addWidget(build_system_frame());
     left->addStretch();
 
-    auto* panels = new QHBoxLayout;
+    // The frames scroll when large text makes them taller than the screen; the buttons stay.
+    auto* frames = new QWidget(this);
+    auto* panels = new QHBoxLayout(frames);
+    panels->setContentsMargins(0, 0, 0, 0);
     panels->addLayout(left);
     panels->addWidget(build_slot_frame(), 1);
+    QWidget* scrolled = standwise::scrolling(frames);
+    scrolled->setParent(this);  // before the buttons, which come after the frames in the tab order
 
     Label1 = new QLabel(QStringLiteral("Total Card Current:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     lblcurrent = standwise::value_label(QStringLiteral("lblcurrent"), this, 100);
+    lblcurrent->setAccessibleName(QStringLiteral("Total card current"));
     cmdhelp = new QPushButton(QStringLiteral("Card Help"), this);
     cmdhelp->setObjectName(QStringLiteral("cmdhelp"));
     cmdExit = new QPushButton(QStringLiteral("Exit"), this);
@@ -64,7 +72,7 @@ frmnewfront::frmnewfront(standwise::AppContext& ctx) : ctx_(ctx) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
-    layout->addLayout(panels);
+    layout->addWidget(scrolled, 1);
     layout->addLayout(bottom);
 
     connect(optPSU[0]->group(), &QButtonGroup::idToggled, this, [this](int id, bool on) {
@@ -77,6 +85,9 @@ frmnewfront::frmnewfront(standwise::AppContext& ctx) : ctx_(ctx) {
         connect(cmbslot[s], &QComboBox::currentIndexChanged, this, [this, s] { cmbslot_Click(s); });
     connect(cmdhelp, &QPushButton::clicked, this, &frmnewfront::cmdhelp_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmnewfront::cmdExit_Click);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &frmnewfront::cmdExit_Click);
+    standwise::give_access_keys(this);
+    standwise::size_to_content(this, QSize());
 }
 
 void frmnewfront::Form_Load() {

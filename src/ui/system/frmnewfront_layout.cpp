@@ -56,7 +56,9 @@ QGroupBox* frmnewfront::build_slot_frame() {
         lblslot[s]->setObjectName(indexed_name("lblslot", s));
         cmbslot[s] = new QComboBox(Frame1);
         cmbslot[s]->setObjectName(indexed_name("cmbslot", s));
-        cmbslot[s]->setMinimumWidth(250);
+        cmbslot[s]->setMinimumWidth(standwise::font_scaled(cmbslot[s], 250));
+        cmbslot[s]->setAccessibleName(QStringLiteral("Slot %1 card").arg(s));
+        lblslot[s]->setBuddy(cmbslot[s]);
         // A hidden (unfitted) slot keeps its row, so the slots stay evenly spaced.
         QSizePolicy keep = cmbslot[s]->sizePolicy();
         keep.setRetainSizeWhenHidden(true);

@@ -6,9 +6,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/keyboard.h"
 #include "ui/system/units/frmmxunits.h"
 #include "ui/widgets.h"
 
@@ -17,10 +19,11 @@ namespace {
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setMinimumWidth(150);
+    b->setMinimumWidth(standwise::font_scaled(b, 150));
     return b;
 }
 
+// The read-outs are named after the frame ("Total", "Feature") and their caption.
 QGroupBox* currents_frame(QWidget* parent, const char* name, const QString& title, QLabel*& quiescent,
                           const char* quiescent_name, QLabel*& alarm, const char* alarm_name) {
     auto* frame = new QGroupBox(title, parent);
@@ -31,6 +34,9 @@ QGroupBox* currents_frame(QWidget* parent, const char* name, const QString& titl
     alarm = standwise::value_label(QString::fromLatin1(alarm_name), frame, 80);
     quiescent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     alarm->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const QString kind = title.section(QLatin1Char(' '), 0, 0);
+    quiescent->setAccessibleName(kind + QStringLiteral(" quiescent current"));
+    alarm->setAccessibleName(kind + QStringLiteral(" alarm current"));
     standwise::add_row(grid, 0, QStringLiteral("Quiescent Current"), quiescent);
     standwise::add_row(grid, 1, QStringLiteral("Alarm Current"), alarm);
     return frame;
@@ -47,7 +53,9 @@ void frmMXunits::build_layout() {
     cmbInterfaces = new QComboBox(this);
     cmbInterfaces->setObjectName(QString::fromLatin1(table_.list_name));
     cmbInterfaces->setEditable(false);
-    cmbInterfaces->setMinimumWidth(70);
+    cmbInterfaces->setMinimumWidth(standwise::font_scaled(cmbInterfaces, 70));
+    const QString model = QString::fromLatin1(table_.window_name).mid(3);  // "frmMX240"
+    cmbInterfaces->setAccessibleName(model + QStringLiteral(" interface count"));
     cmbInterfaces->setMaxVisibleItems(15);
     count_label->setBuddy(cmbInterfaces);
     auto* count_row = new QHBoxLayout;
@@ -60,7 +68,8 @@ void frmMXunits::build_layout() {
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
     TreeView1->setIconSize(QSize(16, 16));
-    TreeView1->setMinimumSize(280, 340);
+    TreeView1->setMinimumSize(standwise::font_scaled(TreeView1, 280), standwise::font_scaled(TreeView1, 340));
+    TreeView1->setAccessibleName(model + QStringLiteral(" interfaces and their channels"));
 
     auto* left = new QVBoxLayout;
     left->addLayout(count_row);
@@ -101,4 +110,6 @@ void frmMXunits::build_layout() {
         if (cmdAdd[i] != nullptr) connect(cmdAdd[i], &QPushButton::clicked, this, add_handlers[i]);
     connect(cmdRemove, &QPushButton::clicked, this, &frmMXunits::cmdRemove_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMXunits::cmdExit_Click);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &frmMXunits::cmdExit_Click);
+    standwise::give_access_keys(this);
 }
