@@ -53,10 +53,17 @@ BatteryReadouts battery_selection_frame() {
         (*period.verdict)->setObjectName(QStringLiteral("lbl%1hr_verdict").arg(hours));
         (*period.verdict)->setAccessibleName(QStringLiteral("Standard battery for %1hr standby").arg(hours));
         (*period.verdict)->setMargin(2);
+        // Room for the longest verdict, so a window sized to its content never has to scroll for it.
+        (*period.verdict)
+            ->setMinimumWidth(
+                (*period.verdict)
+                    ->fontMetrics()
+                    .horizontalAdvance(QStringLiteral("The 200.5Ah battery does not cover 72hr standby")) +
+                8);
         grid->addWidget(new QLabel(QStringLiteral("%1 hrs standby:").arg(hours), r.frame), row, 0);
         grid->addWidget(*period.fit, row, 1);
-        grid->addWidget(*period.verdict, row, 2, Qt::AlignLeft);
-        ++row;
+        grid->addWidget(*period.verdict, row + 1, 1, Qt::AlignLeft);
+        row += 2;
     }
     grid->setColumnStretch(2, 1);
     return r;
