@@ -24,6 +24,8 @@ constexpr int kFileRole = Qt::UserRole;
 constexpr int kSortRole = Qt::UserRole + 1;
 
 // Figures sort by their value ("9.5A" before "10.2A", "5:07" before "37:22"), other cells by text.
+// Rows without figures (a file not read whole) stay at the bottom in either order: Qt sorts a
+// descending column by swapping the operands, so the comparison asks the header for the order.
 class SummaryItem : public QTableWidgetItem {
 public:
     explicit SummaryItem(const std::string& text) : QTableWidgetItem(qs(text)) {
@@ -37,8 +39,14 @@ public:
     bool operator<(const QTableWidgetItem& other) const override {
         const QVariant mine = data(kSortRole), theirs = other.data(kSortRole);
         if (mine.isValid() && theirs.isValid()) return mine.toDouble() < theirs.toDouble();
-        if (mine.isValid() != theirs.isValid()) return mine.isValid();  // figures before blanks
+        if (mine.isValid() != theirs.isValid()) return mine.isValid() == ascending();
         return text().localeAwareCompare(other.text()) < 0;
+    }
+
+private:
+    bool ascending() const {
+        return tableWidget() == nullptr ||
+               tableWidget()->horizontalHeader()->sortIndicatorOrder() == Qt::AscendingOrder;
     }
 };
 
