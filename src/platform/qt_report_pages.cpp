@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -218,6 +219,10 @@ std::string report_pdf(const ReportDocument& document, const QPageSize& page_siz
         if (!paint_report_pages(writer, document)) return {};
     }
     return bytes.toStdString();
+}
+
+std::string report_pdf(const ReportDocument& document) {
+    return report_pdf(document, default_page_size());
 }
 
 }  // namespace standwise

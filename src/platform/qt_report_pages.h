@@ -3,11 +3,11 @@
 // site and "Page n of m" on every page.
 #pragma once
 
-#include <QPageSize>
 #include <string>
 
 #include "platform/platform.h"
 
+class QPageSize;
 class QPagedPaintDevice;
 
 namespace standwise {
@@ -27,7 +27,9 @@ bool paint_report_pages(QPagedPaintDevice& device, const ReportDocument& documen
 /// A4, or Letter where the system's locale measures in US units.
 QPageSize default_page_size();
 
-/// The document as the bytes of a PDF file; empty when it cannot be made.
-std::string report_pdf(const ReportDocument& document, const QPageSize& page_size = default_page_size());
+/// The document as the bytes of a PDF file on the default page size, or on the given one; empty when
+/// it cannot be made.
+std::string report_pdf(const ReportDocument& document);
+std::string report_pdf(const ReportDocument& document, const QPageSize& page_size);
 
 }  // namespace standwise
