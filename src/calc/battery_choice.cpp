@@ -15,6 +15,16 @@ std::string ah_text(double ah) {
     return plain_number(ah) + "Ah";
 }
 
+// "7, 12, ... and 200", from the compiled-in list so the message never names other sizes than it uses.
+std::string shipped_sizes_text() {
+    std::string text;
+    for (std::size_t i = 0; i < kShippedBatterySizes.size(); ++i) {
+        if (i > 0) text += i + 1 == kShippedBatterySizes.size() ? " and " : ", ";
+        text += plain_number(kShippedBatterySizes[i]);
+    }
+    return text;
+}
+
 BatteryVerdict verdict(bool possible, double required, int period, double standard_ah,
                        const std::vector<double>& sizes) {
     BatteryVerdict v;
@@ -38,7 +48,7 @@ StockBatteries read_stock_batteries(const TextLines& file, const std::string& pa
     auto unused = [&](const std::string& why) {
         stock.sizes = kShippedBatterySizes;
         stock.problem = "The stock battery sizes in " + path + " cannot be used: " + why + "." + kCrLf +
-                        "The sizes 7, 12, 17, 24, 38, 45, 65, 100 and 200Ah are used instead.";
+                        "The sizes " + shipped_sizes_text() + "Ah are used instead.";
         return stock;
     };
     if (!file.read()) return unused(unread_reason(file, "list of battery sizes"));

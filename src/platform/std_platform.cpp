@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/file_io.h"
 #include "platform/text_files.h"
 
 namespace standwise {
@@ -25,7 +26,8 @@ std::string unread_reason(const TextLines& read, const std::string& what) {
         case ReadOutcome::NotAFile:
             return "it is not a regular file";
         case ReadOutcome::TooLarge:
-            return "it is too large to be a " + what + " (over 4 MiB)";
+            return "it is too large to be a " + what + " (over " +
+                   std::to_string(kMaxInputFileBytes / (1024 * 1024)) + " MiB)";
     }
     return {};
 }
