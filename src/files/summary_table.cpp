@@ -1,5 +1,7 @@
 #include "files/summary_table.h"
 
+#include "platform/text_files.h"
+
 namespace standwise {
 
 const std::array<const char*, kSummaryColumns>& summary_header() {
@@ -59,10 +61,7 @@ std::vector<std::string> summary_csv_lines(const std::vector<SummaryRow>& rows) 
 }
 
 std::string summary_csv(const std::vector<SummaryRow>& rows) {
-    std::string csv;
-    for (const std::string& line : summary_csv_lines(rows))
-        csv += line + "\r\n";
-    return csv;
+    return crlf_text(summary_csv_lines(rows));
 }
 
 }  // namespace standwise

@@ -135,15 +135,13 @@ std::string QtPlatform::choose_file(FileMode mode, const std::string& title, con
     const QString folder = qs(initial_folder);
     const QString name_filter = qs(chooser_filter(filter));
     if (mode == FileMode::Folder)
-        return QDir::toNativeSeparators(
-                   QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder))
-            .toStdString();
+        return native(QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder));
     QString path =
         mode == FileMode::Open
             ? QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, name_filter)
             : QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, folder, name_filter,
                                            nullptr, QFileDialog::DontConfirmOverwrite);
-    return QDir::toNativeSeparators(path).toStdString();
+    return native(path);
 }
 
 DataFolders program_data_folders() {
@@ -171,7 +169,7 @@ void QtPlatform::locate_folders() {
 
 std::string QtPlatform::windows_folder() {
 #ifdef Q_OS_WIN
-    return QDir::toNativeSeparators(qEnvironmentVariable("SystemRoot")).toStdString();
+    return native(qEnvironmentVariable("SystemRoot"));
 #else
     return {};
 #endif

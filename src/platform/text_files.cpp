@@ -96,17 +96,17 @@ std::optional<std::vector<std::string>> read_text_lines(const std::string& path)
     return std::move(read.lines);
 }
 
-bool file_readable(const std::string& path) {
-    return is_readable_file(path);
+std::string crlf_text(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
 }
 
 std::optional<std::string> write_text_lines(const std::string& path, const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
-    }
-    return write_file_atomically(path, bytes);
+    return write_file_atomically(path, crlf_text(lines));
 }
 
 std::string write_failure_message(const std::string& path, const std::string& reason) {

@@ -29,8 +29,8 @@ TextLines read_text_file(const std::string& path);
 /// The lines of a text file, or nothing when it is not read (see read_text_file).
 std::optional<std::vector<std::string>> read_text_lines(const std::string& path);
 
-/// Whether the path is a regular file that can be opened for reading.
-bool file_readable(const std::string& path);
+/// The lines as a text file holds them, each ending in CR LF.
+std::string crlf_text(const std::vector<std::string>& lines);
 
 /// Writes the lines, each ending in CR LF, as one step (see write_file_atomically): a failure
 /// never damages an existing file, a link is followed and the file keeps its permissions.

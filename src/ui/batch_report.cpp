@@ -96,9 +96,7 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
         if (!target.output.empty()) {
             written = write_report(target.output, *report, line.pdf, err);
         } else {
-            for (const std::string& text : report->lines)
-                out << text << "\r\n";
-            out.flush();
+            out << crlf_text(report->lines) << std::flush;
             written = static_cast<bool>(out);
         }
         if (!written) status = kBatchFileFailure;

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "files/file_names.h"
+#include "platform/file_io.h"
 #include "platform/text_files.h"
 
 namespace standwise {
@@ -60,7 +61,7 @@ void report_refused_file(Platform& platform, const std::string& caption, const s
 std::string open_chosen_report(Platform& platform, const std::string& initial_folder) {
     const std::string path = platform.choose_file(FileMode::Open, "Open Report",
                                                   "Report text files (*.txt)|*.txt", initial_folder);
-    if (!path.empty() && file_readable(path)) platform.open_in_editor(path);
+    if (!path.empty() && is_readable_file(path)) platform.open_in_editor(path);
     return path;
 }
 

@@ -66,12 +66,12 @@ TEST(TextFile, ReadsFilesWhateverTheirBreaksAndEncoding) {
     EXPECT_EQ(read_text_lines(path), (Lines{"Loop 1", "20\302\265A"}));
     EXPECT_EQ(read_text_lines(folder.write("empty.txt", "")), Lines{});
 
-    EXPECT_TRUE(file_readable(path));
+    EXPECT_TRUE(is_readable_file(path));
     for (const std::string& unreadable : {folder.file("missing.txt"), folder.path()}) {
-        EXPECT_FALSE(file_readable(unreadable));
+        EXPECT_FALSE(is_readable_file(unreadable));
         EXPECT_FALSE(read_text_lines(unreadable));
     }
-    EXPECT_FALSE(file_readable(""));
+    EXPECT_FALSE(is_readable_file(""));
 }
 
 TEST(TextFile, WritesCrLfAndReplacesWholeFile) {
@@ -121,7 +121,7 @@ TEST(TextFile, InputIsOnlyARegularFileOfAtMostFourMiB) {
         {folder.file("missing.cfg"), ReadOutcome::CannotOpen}};
     for (const auto& [path, outcome] : cases)
         EXPECT_EQ(read_text_file(path).outcome, outcome) << path;
-    EXPECT_FALSE(file_readable(pipe));
+    EXPECT_FALSE(is_readable_file(pipe));
     EXPECT_EQ(unread_reason(read_text_file(large), "configuration"),
               "it is too large to be a configuration (over 4 MiB)");
     EXPECT_EQ(unread_reason(read_text_file(folder.file("missing.cfg")), "configuration"),
