@@ -30,6 +30,8 @@ struct ConfigLoad {
     std::string file_problem;  // why the file was not read (see unread_reason)
     ConfigReadStatus status = ConfigReadStatus::Complete;
     bool file_read() const { return file == ReadOutcome::Read; }
+    /// Whether any of the file was applied: it was read and carried the right marker.
+    bool applied() const { return status != ConfigReadStatus::NotAConfiguration; }
 };
 
 /// A file that was not read at all: how loading it ends without applying anything.

@@ -21,38 +21,39 @@ namespace {
 
 constexpr const char* kOpenCaption = "Open Configuration";
 
-// The file's lines, or nothing when it cannot be read: it is then named with the reason.
-std::optional<std::vector<std::string>> lines_or_told(Platform& platform, const std::string& path) {
+// The file as read, or nothing when it cannot be read: it is then named with the reason. The
+// workspace loads these same lines, so the file is read once.
+std::optional<TextLines> read_or_told(Platform& platform, const std::string& path) {
     TextLines file = platform.read_lines(path);
-    if (file.read()) return std::move(file.lines);
+    if (file.read()) return file;
     platform.ask_user(unloadable_message(path, unread_reason(file, "configuration")), kOpenCaption,
                       MessageStyle::OkExclamation);
     return std::nullopt;
 }
 
-void load_in(AppContext& ctx, const std::string& path, Workspace workspace) {
+void load_in(AppContext& ctx, const std::string& path, const TextLines& file, Workspace workspace) {
     if (workspace == Workspace::Interface) {
         frminterface& window = ctx.interface_window();
         if (!window.isVisible()) ctx.main().mnuswitch_to_interface_Click();
-        window.open_configuration(path);
+        window.open_configuration(path, file);
         window.SSTab1->setCurrentIndex(0);
     } else {
         if (ctx.has_interface_window() && ctx.interface_window().isVisible())
             ctx.interface_window().mnuswitch_to_system_Click();
-        ctx.main().open_configuration(path);
+        ctx.main().open_configuration(path, file);
     }
 }
 
 }  // namespace
 
 void open_configuration_file(AppContext& ctx, const std::string& path, Workspace receiving) {
-    const std::optional<std::vector<std::string>> lines = lines_or_told(ctx.platform, path);
-    if (!lines) return;
-    const std::string marker = lines->empty() ? std::string() : lines->front();
+    const std::optional<TextLines> file = read_or_told(ctx.platform, path);
+    if (!file) return;
+    const std::string marker = file->lines.empty() ? std::string() : file->lines.front();
     Workspace workspace = receiving;
     if (marker == kSystemConfigMarker) workspace = Workspace::System;
     if (marker == kInterfaceConfigMarker) workspace = Workspace::Interface;
-    load_in(ctx, path, workspace);
+    load_in(ctx, path, *file, workspace);
 }
 
 void open_recent_configuration(AppContext& ctx, const std::string& path, Workspace workspace) {
@@ -66,7 +67,8 @@ void open_recent_configuration(AppContext& ctx, const std::string& path, Workspa
                               "Recent configurations", MessageStyle::OkExclamation);
         return;
     }
-    if (lines_or_told(ctx.platform, path)) load_in(ctx, path, workspace);
+    if (const std::optional<TextLines> file = read_or_told(ctx.platform, path))
+        load_in(ctx, path, *file, workspace);
 }
 
 void drop_configuration(AppContext& ctx, const QMimeData& data, Workspace receiving) {

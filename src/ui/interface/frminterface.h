@@ -56,9 +56,11 @@ public:
     /// Reads a configuration file into the window, as "Load Configuration" does once a file is
     /// chosen; nothing when the file cannot be opened for reading.
     standwise::ConfigLoad load_configuration(const std::string& path);
-    /// "Load interface" once the file is chosen: an interface configuration read goes to the top
-    /// of the recent configurations.
-    void open_configuration(const std::string& path);
+    /// The same for a file already read.
+    standwise::ConfigLoad apply_configuration(const standwise::TextLines& file);
+    /// "Load interface" once the file is chosen and read: an interface configuration read goes to
+    /// the top of the recent configurations.
+    void open_configuration(const std::string& path, const standwise::TextLines& file);
     standwise::RecentConfigurations& recent() { return *recent_; }
 
     /// Selects a list position as a user's choice would, running the list's handling.

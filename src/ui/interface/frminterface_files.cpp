@@ -86,7 +86,10 @@ void frminterface::mnureport_Click() {
 }
 
 standwise::ConfigLoad frminterface::load_configuration(const std::string& path) {
-    const standwise::TextLines file = ctx_.platform.read_lines(path);
+    return apply_configuration(ctx_.platform.read_lines(path));
+}
+
+standwise::ConfigLoad frminterface::apply_configuration(const standwise::TextLines& file) {
     if (!file.read()) return standwise::unread_configuration(file);
     WindowTarget target(*this);
     return {standwise::ReadOutcome::Read,
@@ -98,15 +101,15 @@ void frminterface::mnuload_Click() {
     const std::string path =
         ctx_.platform.choose_file(standwise::FileMode::Open, "Load Interface Configuration", kConfigFilter,
                                   ctx_.folder_for(standwise::FileKind::InterfaceConfiguration));
-    if (!path.empty()) open_configuration(path);
+    if (!path.empty()) open_configuration(path, ctx_.platform.read_lines(path));
     SSTab1->setCurrentIndex(0);
 }
 
-void frminterface::open_configuration(const std::string& path) {
+void frminterface::open_configuration(const std::string& path, const standwise::TextLines& file) {
     ctx_.used_file(standwise::FileKind::InterfaceConfiguration, path);
-    const standwise::ConfigLoad load = load_configuration(path);
+    const standwise::ConfigLoad load = apply_configuration(file);
     standwise::report_refused_file(ctx_.platform, "Load Interface Configuration", path, load);
-    if (load.file_read() && load.status != standwise::ConfigReadStatus::NotAConfiguration) recent_->add(path);
+    if (load.applied()) recent_->add(path);
 }
 
 void frminterface::mnuopenreport_Click() {

@@ -51,9 +51,11 @@ public:
     /// Reads a configuration file into the windows, as "Load configuration" does once a file is
     /// chosen; nothing when the file cannot be opened for reading.
     standwise::ConfigLoad load_configuration(const std::string& path);
-    /// "Load configuration" once the file is chosen: a system configuration read goes to the top
-    /// of the recent configurations.
-    void open_configuration(const std::string& path);
+    /// The same for a file already read.
+    standwise::ConfigLoad apply_configuration(const standwise::TextLines& file);
+    /// "Load configuration" once the file is chosen and read: a system configuration read goes to
+    /// the top of the recent configurations.
+    void open_configuration(const std::string& path, const standwise::TextLines& file);
     standwise::RecentConfigurations& recent() { return *recent_; }
     /// The reports of the current state, from the figures the windows show, time-stamped now.
     std::vector<std::string> full_report_lines();

@@ -29,7 +29,10 @@ std::vector<std::string> frmmain::configuration_lines() const {
 }
 
 standwise::ConfigLoad frmmain::load_configuration(const std::string& path) {
-    const standwise::TextLines file = ctx_.platform.read_lines(path);
+    return apply_configuration(ctx_.platform.read_lines(path));
+}
+
+standwise::ConfigLoad frmmain::apply_configuration(const standwise::TextLines& file) {
     if (!file.read()) return standwise::unread_configuration(file);
     standwise::SystemConfigLoader loader(ctx_);
     return {standwise::ReadOutcome::Read,
@@ -69,10 +72,10 @@ std::vector<std::string> frmmain::short_report_lines() {
     return standwise::short_report_lines(ctx_.model, report_inputs(), ctx_.platform.now());
 }
 
-void frmmain::open_configuration(const std::string& path) {
-    const standwise::ConfigLoad load = load_configuration(path);
+void frmmain::open_configuration(const std::string& path, const standwise::TextLines& file) {
+    const standwise::ConfigLoad load = apply_configuration(file);
     standwise::report_refused_file(ctx_.platform, "Load System Configuration", path, load);
-    if (load.file_read() && load.status != standwise::ConfigReadStatus::NotAConfiguration) recent_->add(path);
+    if (load.applied()) recent_->add(path);
 }
 
 void frmmain::mnusave_Click() {
@@ -88,7 +91,7 @@ void frmmain::mnuload_Click() {
     const std::string path =
         ctx_.platform.choose_file(standwise::FileMode::Open, "Load System Configuration", kConfigFilter,
                                   standwise::user_data_path(ctx_.platform, "configurations"));
-    if (!path.empty()) open_configuration(path);
+    if (!path.empty()) open_configuration(path, ctx_.platform.read_lines(path));
 }
 
 // A report just written is the one most likely opened next; the interface workspace's
