@@ -11,10 +11,6 @@ namespace {
 
 constexpr const char* kNotPossible = "\u2014";  // an em dash, as for a figure that cannot be given
 
-std::string ah_text(double ah) {
-    return plain_number(ah) + "Ah";
-}
-
 // "7, 12, ... and 200", from the compiled-in list so the message never names other sizes than it uses.
 std::string shipped_sizes_text() {
     std::string text;
@@ -33,15 +29,19 @@ BatteryVerdict verdict(bool possible, double required, int period, double standa
         return v;
     }
     v.fit_ah = battery_to_fit(sizes, required);
-    v.fit_text = v.fit_ah ? "Battery to fit: " + ah_text(*v.fit_ah) : "Larger than any stock size";
+    v.fit_text = v.fit_ah ? "Battery to fit: " + battery_size_text(*v.fit_ah) : "Larger than any stock size";
     v.covers = standard_ah >= required;
-    v.verdict_text = "The " + ah_text(standard_ah) + " battery " +
+    v.verdict_text = "The " + battery_size_text(standard_ah) + " battery " +
                      (v.covers ? "covers " : "does not cover ") + std::to_string(period) + "hr standby";
     v.verdict_colour = v.covers ? Colour::Green : Colour::Red;
     return v;
 }
 
 }  // namespace
+
+std::string battery_size_text(double ah) {
+    return plain_number(ah) + "Ah";
+}
 
 StockBatteries read_stock_batteries(const TextLines& file, const std::string& path) {
     StockBatteries stock;

@@ -28,6 +28,9 @@ StockBatteries read_stock_batteries(const TextLines& file, const std::string& pa
 /// the file cannot be used, goes through the platform.
 void load_stock_batteries(SystemModel& model, Platform& platform);
 
+/// A battery's capacity as the verdicts and the project table name it: "17Ah", "2.1Ah".
+std::string battery_size_text(double ah);
+
 /// The smallest stock size not below the required capacity (a requirement equal to a size takes
 /// that size); none when every size is smaller.
 std::optional<double> battery_to_fit(const std::vector<double>& sizes, double required_ah);

@@ -23,6 +23,10 @@ enum class ConfigReadStatus {
     Stopped,  // a field could not be read: what came before it stays applied
 };
 
+/// Why a configuration that stopped early is not used whole, where reports and tables say so.
+inline constexpr const char* kConfigStoppedReason =
+    "the file ends early or holds a value that cannot be read";
+
 /// Loading a configuration file from a path: whether the file could be read, and if so how
 /// reading it into the windows ended.
 struct ConfigLoad {

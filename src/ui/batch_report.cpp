@@ -38,8 +38,7 @@ std::optional<ReportDocument> report_for(BatchSession& session, const std::strin
     if (load.status == ConfigReadStatus::Stopped) {
         // The menu would show what was read before the damaged field; a report handed to a client
         // must not silently leave part of a panel out.
-        err << "standwise: " << config
-            << ": the file ends early or holds a value that cannot be read; no report written\n";
+        err << "standwise: " << config << ": " << kConfigStoppedReason << "; no report written\n";
         return std::nullopt;
     }
     AppContext& ctx = session.context();

@@ -30,11 +30,15 @@ void BatchSession::reset() {
 }
 
 ConfigLoad BatchSession::load(const std::string& path, Workspace workspace) {
+    return load(platform_.read_lines(path), workspace);
+}
+
+ConfigLoad BatchSession::load(const TextLines& file, Workspace workspace) {
     if (used_) reset();
     used_ = true;
     platform_.shown.clear();
-    return workspace == Workspace::Interface ? ctx_.interface_window().load_configuration(path)
-                                             : ctx_.main().load_configuration(path);
+    return workspace == Workspace::Interface ? ctx_.interface_window().apply_configuration(file)
+                                             : ctx_.main().apply_configuration(file);
 }
 
 }  // namespace standwise

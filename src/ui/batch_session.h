@@ -23,6 +23,8 @@ public:
     /// Loads a configuration as the workspace's Load command does after a fresh start. Messages
     /// shown while it loads are in `platform().shown`, which starts empty for each load.
     ConfigLoad load(const std::string& path, Workspace workspace);
+    /// The same for a file already read.
+    ConfigLoad load(const TextLines& file, Workspace workspace);
 
     AppContext& context() { return ctx_; }
     BatchPlatform& platform() { return platform_; }

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <optional>
 
+#include "calc/battery_choice.h"
 #include "cli/batch_targets.h"
 #include "files/interface_config.h"
 #include "files/system_config.h"
-#include "model/numbers.h"
 #include "platform/file_io.h"
 #include "platform/text_files.h"
 #include "ui/batch_report.h"
@@ -28,7 +28,7 @@ namespace standwise {
 namespace {
 
 void fill_batteries(SummaryRow& row, const BatterySelection& selection) {
-    auto fit = [](const BatteryVerdict& v) { return v.fit_ah ? plain_number(*v.fit_ah) + "Ah" : v.fit_text; };
+    auto fit = [](const BatteryVerdict& v) { return v.fit_ah ? battery_size_text(*v.fit_ah) : v.fit_text; };
     row.fit_24h = fit(selection.for_24h);
     row.fit_72h = fit(selection.for_72h);
     row.verdict_24h = selection.for_24h.verdict_text;
@@ -100,10 +100,10 @@ SummaryRow summarise(BatchSession& session, const std::string& path) {
     }
     const bool interface = marker == kInterfaceConfigMarker;
     row.kind = interface ? "Interface" : "System";
-    const ConfigLoad load = session.load(path, interface ? Workspace::Interface : Workspace::System);
-    if (!load.file_read() || load.status != ConfigReadStatus::Complete) {
-        row.warnings = !load.file_read() ? load.file_problem
-                                         : "the file ends early or holds a value that cannot be read";
+    // The lines already read are loaded, so the file is read once.
+    const ConfigLoad load = session.load(file, interface ? Workspace::Interface : Workspace::System);
+    if (load.status != ConfigReadStatus::Complete) {
+        row.warnings = kConfigStoppedReason;
         return row;
     }
     row.complete = true;
