@@ -1,13 +1,12 @@
 #include "ui/batch_report.h"
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <variant>
 #include <vector>
 
 #include "cli/batch_targets.h"
 #include "files/system_config.h"
+#include "platform/std_data_folders.h"
 #include "platform/text_files.h"
 #include "ui/batch_session.h"
 #include "ui/interface/frminterface.h"
@@ -17,8 +16,6 @@
 
 namespace standwise {
 namespace {
-
-namespace fs = std::filesystem;
 
 // Loads one configuration exactly as the menu does after a fresh start and makes its report; empty
 // when the file cannot be used (the reason already written to `err`).
@@ -75,11 +72,8 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
     }
     const ReportPlan& plan = std::get<ReportPlan>(planned);
     if (!plan.folder.empty()) {
-        std::error_code ec;
-        fs::create_directories(plan.folder, ec);
-        if (ec || !fs::is_directory(plan.folder)) {
-            err << "standwise: " << plan.folder << ": the folder cannot be created"
-                << (ec ? ": " + ec.message() : std::string()) << "\n";
+        if (std::optional<std::string> failure = make_folder_path(plan.folder)) {
+            err << "standwise: " << plan.folder << ": the folder cannot be created: " << *failure << "\n";
             return kBatchFileFailure;
         }
     }
