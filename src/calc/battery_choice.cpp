@@ -11,16 +11,6 @@ namespace {
 
 constexpr const char* kNotPossible = "\u2014";  // an em dash, as for a figure that cannot be given
 
-// "7, 12, ... and 200", from the compiled-in list so the message never names other sizes than it uses.
-std::string shipped_sizes_text() {
-    std::string text;
-    for (std::size_t i = 0; i < kShippedBatterySizes.size(); ++i) {
-        if (i > 0) text += i + 1 == kShippedBatterySizes.size() ? " and " : ", ";
-        text += plain_number(kShippedBatterySizes[i]);
-    }
-    return text;
-}
-
 BatteryVerdict verdict(bool possible, double required, int period, double standard_ah,
                        const std::vector<double>& sizes) {
     BatteryVerdict v;
@@ -43,38 +33,6 @@ std::string battery_size_text(double ah) {
     return plain_number(ah) + "Ah";
 }
 
-StockBatteries read_stock_batteries(const TextLines& file, const std::string& path) {
-    StockBatteries stock;
-    auto unused = [&](const std::string& why) {
-        stock.sizes = kShippedBatterySizes;
-        stock.problem = "The stock battery sizes in " + path + " cannot be used: " + why + "." + kCrLf +
-                        "The sizes " + shipped_sizes_text() + "Ah are used instead.";
-        return stock;
-    };
-    if (!file.read()) return unused(unread_reason(file, "list of battery sizes"));
-    for (std::size_t i = 0; i < file.lines.size(); ++i) {
-        const std::string& line = file.lines[i];
-        const std::string text = line.substr(0, line.find('#'));
-        if (text.find_first_not_of(" \t") == std::string::npos) continue;
-        const std::optional<double> size = parse_number(text);
-        if (!size || !(*size > 0))
-            return unused("line " + std::to_string(i + 1) + " (\"" + line + "\") is not a positive number");
-        stock.sizes.push_back(*size);
-    }
-    if (stock.sizes.empty()) return unused("it holds no size");
-    std::sort(stock.sizes.begin(), stock.sizes.end());
-    stock.sizes.erase(std::unique(stock.sizes.begin(), stock.sizes.end()), stock.sizes.end());
-    return stock;
-}
-
-void load_stock_batteries(SystemModel& model, Platform& platform) {
-    const std::string path = data_path(platform, "batteries.txt");
-    const StockBatteries stock = read_stock_batteries(platform.read_lines(path), path);
-    model.stock_batteries = stock.sizes;
-    if (!stock.problem.empty())
-        platform.ask_user(stock.problem, "Battery Sizes", MessageStyle::OkExclamation);
-}
-
 std::optional<double> battery_to_fit(const std::vector<double>& sizes, double required_ah) {
     for (double size : sizes)
         if (size >= required_ah) return size;
@@ -85,18 +43,6 @@ BatterySelection select_batteries(const StandbyFigures& figures, double standard
                                   const std::vector<double>& sizes) {
     return {verdict(figures.capacity_24h_possible, figures.capacity_24h, 24, standard_ah, sizes),
             verdict(figures.capacity_72h_possible, figures.capacity_72h, 72, standard_ah, sizes)};
-}
-
-std::vector<std::string> battery_selection_lines(const BatterySelection& selection) {
-    std::vector<std::string> lines;
-    for (const auto& [period, verdict] :
-         {std::pair{"24hr", &selection.for_24h}, std::pair{"72hr", &selection.for_72h}}) {
-        const std::string label = std::string("For ") + period + " standby: ";
-        lines.push_back(label + verdict->fit_text);
-        if (verdict->verdict_text != verdict->fit_text)
-            lines.push_back(std::string(label.size(), ' ') + verdict->verdict_text);
-    }
-    return lines;
 }
 
 }  // namespace standwise

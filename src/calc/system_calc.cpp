@@ -35,10 +35,10 @@ double battery_capacity(double quiescent, double alarm, double hours, double per
 }
 
 // Fills the capacity as shown, or the fixed text when no battery can give it.
-void fill_capacity(double quiescent, double alarm, double hours, double period, double& capacity,
+void fill_capacity(double alarm, double hours, double period, double required, double& capacity,
                    std::string& text, bool& possible) {
     const double f = alarm_derating_factor(alarm);
-    capacity = battery_capacity(quiescent, alarm, hours, period);
+    capacity = required;
     possible =
         (f == 1.0 || capacity_correction(f, hours, period) > 0) && std::isfinite(capacity) && capacity >= 0;
     if (possible) {
@@ -55,6 +55,14 @@ std::string system_amps_text(double amps) {
 }
 
 }  // namespace
+
+double battery_capacity_24h(double quiescent, double alarm, double hours) {
+    return battery_capacity(quiescent, alarm, hours, 24);
+}
+
+double battery_capacity_72h(double quiescent, double alarm, double hours) {
+    return battery_capacity(quiescent, alarm, hours, 72);
+}
 
 float alarm_hours(std::string_view minutes_text) {
     return static_cast<float>(text_value(minutes_text) / 60);
@@ -110,10 +118,10 @@ StandbyFigures standby_figures(double quiescent, double alarm, double hours, dou
         figures.standby_text = "0:00";
         figures.short_standby = true;
     }
-    fill_capacity(quiescent, alarm, hours, 24, figures.capacity_24h, figures.capacity_24h_text,
-                  figures.capacity_24h_possible);
-    fill_capacity(quiescent, alarm, hours, 72, figures.capacity_72h, figures.capacity_72h_text,
-                  figures.capacity_72h_possible);
+    fill_capacity(alarm, hours, 24, battery_capacity_24h(quiescent, alarm, hours), figures.capacity_24h,
+                  figures.capacity_24h_text, figures.capacity_24h_possible);
+    fill_capacity(alarm, hours, 72, battery_capacity_72h(quiescent, alarm, hours), figures.capacity_72h,
+                  figures.capacity_72h_text, figures.capacity_72h_possible);
     return figures;
 }
 

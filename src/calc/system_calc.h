@@ -71,6 +71,13 @@ double loop_supply_current(const SystemModel& model, bool is_alarm, double loops
 /// precision, whose rounding decides the boundaries).
 double alarm_derating_factor(double alarm_current);
 
+/// The battery capacity in Ah that 24 hours of standby at `quiescent` A followed by `hours` of
+/// alarm at `alarm` A need, the derated alarm current corrected for over the period. Not finite,
+/// or negative, where no battery can give it.
+double battery_capacity_24h(double quiescent, double alarm, double hours);
+/// The same for 72 hours of standby.
+double battery_capacity_72h(double quiescent, double alarm, double hours);
+
 /// Standby time in hours on a battery of `capacity` Ah. Negative when the usable capacity does not
 /// cover the alarm period (no derating correction is applied then); 0 without quiescent current.
 double standby_hours(double quiescent, double alarm, double hours, double capacity);

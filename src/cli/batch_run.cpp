@@ -61,9 +61,10 @@ std::optional<ReportDocument> report_for(const SystemModel& started, BatchPlatfo
 }
 
 // The text file holds the report's lines alone; the PDF is the menu's "Export report as PDF".
-bool write_report(const std::string& path, const ReportDocument& report, const PdfWriter& pdf,
-                  std::ostream& err) {
-    if (std::optional<std::string> failure = pdf ? pdf(path, report) : write_text_lines(path, report.lines)) {
+bool write_report(Platform& platform, const std::string& path, const ReportDocument& report,
+                  const PdfWriter& pdf, std::ostream& err) {
+    if (std::optional<std::string> failure =
+            pdf ? pdf(path, report) : platform.write_file(path, crlf_text(report.lines))) {
         err << "standwise: " << path << ": the report cannot be written: " << *failure << "\n";
         return false;
     }
@@ -112,7 +113,7 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
         }
         bool written = true;
         if (!target.output.empty()) {
-            written = write_report(target.output, *report, line.pdf ? pdf : PdfWriter{}, err);
+            written = write_report(platform, target.output, *report, line.pdf ? pdf : PdfWriter{}, err);
         } else {
             out << crlf_text(report->lines) << std::flush;
             written = static_cast<bool>(out);

@@ -38,4 +38,16 @@ std::string report_time_stamp(const DateTime& when) {
     return format_date(when) + " at " + format_time(when) + " ";
 }
 
+std::vector<std::string> battery_selection_lines(const BatterySelection& selection) {
+    std::vector<std::string> lines;
+    for (const auto& [period, verdict] :
+         {std::pair{"24hr", &selection.for_24h}, std::pair{"72hr", &selection.for_72h}}) {
+        const std::string label = std::string("For ") + period + " standby: ";
+        lines.push_back(label + verdict->fit_text);
+        if (verdict->verdict_text != verdict->fit_text)
+            lines.push_back(std::string(label.size(), ' ') + verdict->verdict_text);
+    }
+    return lines;
+}
+
 }  // namespace standwise

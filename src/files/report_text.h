@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "calc/system_calc.h"
 #include "platform/platform.h"
 
 namespace standwise {
@@ -25,5 +27,9 @@ std::string format_time(const DateTime& when);
 
 /// The tail of a report's time-stamp line: "05/12/2026 at 14:03:59 ", ending with one blank.
 std::string report_time_stamp(const DateTime& when);
+
+/// The closing "Battery selection" section of a report on paper or in PDF: per period the size to
+/// fit and the standard battery's verdict.
+std::vector<std::string> battery_selection_lines(const BatterySelection& selection);
 
 }  // namespace standwise

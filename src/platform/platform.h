@@ -112,6 +112,10 @@ public:
     /// converted). Only a regular file of at most 4 MiB is read; anything else says why not.
     virtual TextLines read_lines(const std::string& path) = 0;
 
+    /// Writes a whole file as one step: a failure never damages an existing file. Returns the
+    /// reason when it could not, or nothing.
+    virtual std::optional<std::string> write_file(const std::string& path, const std::string& bytes) = 0;
+
     /// Waits the given number of seconds, keeping the windows responsive.
     virtual void pause(float seconds) = 0;
 

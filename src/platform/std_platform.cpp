@@ -61,4 +61,8 @@ TextLines StdPlatform::read_lines(const std::string& path) {
     return read_text_file(path);
 }
 
+std::optional<std::string> StdPlatform::write_file(const std::string& path, const std::string& bytes) {
+    return write_file_atomically(path, bytes);
+}
+
 }  // namespace standwise

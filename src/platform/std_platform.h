@@ -19,6 +19,8 @@ public:
     std::string windows_folder() override { return {}; }
     std::optional<std::vector<FolderEntry>> list_folder(const std::string& path) override;
     TextLines read_lines(const std::string& path) override;
+    /// The atomic writer: a temporary file beside the target, renamed over it once complete.
+    std::optional<std::string> write_file(const std::string& path, const std::string& bytes) override;
 
 private:
     std::string program_folder_;

@@ -44,8 +44,9 @@ std::optional<std::string> save_chosen_file(
 // The file is replaced only once the new one is complete, so a failure keeps the old one.
 std::optional<std::string> save_to_chosen_file(Platform& platform, const SaveCommand& command,
                                                const std::function<std::vector<std::string>()>& make_lines) {
-    return save_chosen_file(platform, command,
-                            [&](const std::string& path) { return write_text_lines(path, make_lines()); });
+    return save_chosen_file(platform, command, [&](const std::string& path) {
+        return platform.write_file(path, crlf_text(make_lines()));
+    });
 }
 
 std::string unloadable_message(const std::string& path, const std::string& why) {

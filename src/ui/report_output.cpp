@@ -40,8 +40,11 @@ std::optional<std::string> write_pdf(const std::string& path, const ReportDocume
 
 std::optional<std::string> export_pdf(Platform& platform, const SaveCommand& command,
                                       const std::function<ReportDocument()>& make_document) {
-    return save_chosen_file(platform, command,
-                            [&](const std::string& path) { return write_pdf(path, make_document()); });
+    return save_chosen_file(platform, command, [&](const std::string& path) -> std::optional<std::string> {
+        const std::string pdf = report_pdf(make_document());
+        if (pdf.empty()) return std::string("the PDF could not be made");
+        return platform.write_file(path, pdf);
+    });
 }
 
 }  // namespace standwise

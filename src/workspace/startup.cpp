@@ -3,12 +3,24 @@
 #include <optional>
 #include <string>
 
-#include "calc/battery_choice.h"
+#include "files/battery_sizes.h"
 #include "model/device_library.h"
 #include "model/reference_tables.h"
 #include "platform/std_data_folders.h"
 
 namespace standwise {
+namespace {
+
+// The one message about batteries.txt, when it cannot be used, names the file.
+void load_stock_batteries(SystemModel& model, Platform& platform) {
+    const std::string path = data_path(platform, "batteries.txt");
+    const StockBatteries stock = read_stock_batteries(platform.read_lines(path), path);
+    model.stock_batteries = stock.sizes;
+    if (!stock.problem.empty())
+        platform.ask_user(stock.problem, "Battery Sizes", MessageStyle::OkExclamation);
+}
+
+}  // namespace
 
 // The application data folder, made for an installed program, is the one whose failure is worth a
 // message: without it no configuration or report has its folder.

@@ -1,4 +1,6 @@
 #include "calc/battery_choice.h"
+#include "files/battery_sizes.h"
+#include "files/report_text.h"
 
 #include <gtest/gtest.h>
 

@@ -49,6 +49,9 @@ public:
     void open_in_editor(const std::string&) override {}
     std::optional<std::vector<FolderEntry>> list_folder(const std::string& path) override;
     TextLines read_lines(const std::string&) override { return file_; }
+    std::optional<std::string> write_file(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     void pause(float) override {}
     void set_busy(bool) override {}
     DateTime now() override { return {2026, 12, 7, 9, 30, 0}; }

@@ -96,4 +96,11 @@ std::string shipped_devices_folder() {
     return std::string(STANDWISE_SOURCE_DIR) + "/devices";
 }
 
+std::optional<std::string> ScriptedPlatform::write_file(const std::string& path, const std::string& bytes) {
+    if (write_failures_.empty()) return StdPlatform::write_file(path, bytes);
+    std::string reason = std::move(write_failures_.front());
+    write_failures_.pop_front();
+    return reason;
+}
+
 }  // namespace standwise::test

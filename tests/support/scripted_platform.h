@@ -51,11 +51,14 @@ public:
     void pick_next(std::optional<std::size_t> choice) { picks_.push_back(choice); }
     /// How the next print requests end in turn; when none is queued the report is printed.
     void print_next(PrintOutcome outcome) { print_outcomes_.push_back(outcome); }
+    /// Makes the next file write fail with `reason`, as a full disk would, before anything is written.
+    void fail_next_write(std::string reason) { write_failures_.push_back(std::move(reason)); }
 
     Answer ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) override;
     std::optional<std::size_t> ask_choice(const std::string& prompt, const std::string& caption,
                                           const std::vector<std::string>& choices) override;
     PrintOutcome print_report(const ReportDocument& document) override;
+    std::optional<std::string> write_file(const std::string& path, const std::string& bytes) override;
     std::string choose_file(FileMode mode, const std::string& title, const std::string& filter,
                             const std::string& initial_folder) override;
     void open_in_editor(const std::string& path) override { opened.push_back(path); }
@@ -81,6 +84,7 @@ private:
     std::deque<std::string> files_;
     std::deque<std::optional<std::size_t>> picks_;
     std::deque<PrintOutcome> print_outcomes_;
+    std::deque<std::string> write_failures_;
 };
 
 /// A fresh empty folder below the system's temporary folder, removed with the object.

@@ -14,6 +14,7 @@
 #endif
 
 #include "calc/battery_choice.h"
+#include "files/report_text.h"
 #include "pdf_text.h"
 #include "platform/file_io.h"
 #include "platform/qt_platform.h"
