@@ -71,8 +71,9 @@ int run_command_line(const standwise::CommandLine& line) {
             std::cout << standwise::usage_text();
             return standwise::kBatchSuccess;
         case Action::Version:
-            std::cout << "Standwise " << standwise::kStatusVersion << " (" << standwise::product_line()
-                      << ")\n";
+            // The release first; then the about box's product line and the status bar's version.
+            std::cout << "Standwise " << standwise::kRelease << "\n"
+                      << standwise::product_line() << ", status bar " << standwise::kStatusVersion << "\n";
             return standwise::kBatchSuccess;
         case Action::UsageError:
             std::cerr << "standwise: " << line.error << "\n" << standwise::usage_text();
