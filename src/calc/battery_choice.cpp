@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "model/numbers.h"
@@ -67,10 +69,27 @@ StockBatteries read_stock_batteries(const TextLines& file, const std::string& pa
     return stock;
 }
 
+std::vector<std::string> stock_battery_files(Platform& platform) {
+    std::vector<std::string> files;
+    for (const std::string& folder : platform.settings_folders())
+        if (!folder.empty()) files.push_back((std::filesystem::path(folder) / "batteries.txt").string());
+    files.push_back(data_path(platform, "batteries.txt"));
+    return files;
+}
+
+// A file that is there but cannot be used is still the one in use: its message names it, rather
+// than sizes from another file being taken without a word.
 void load_stock_batteries(SystemModel& model, Platform& platform) {
-    const std::string path = data_path(platform, "batteries.txt");
+    const std::vector<std::string> files = stock_battery_files(platform);
+    const auto present = [](const std::string& file) {
+        std::error_code ignored;
+        return std::filesystem::exists(file, ignored);
+    };
+    const auto found = std::find_if(files.begin(), files.end(), present);
+    const std::string& path = found != files.end() ? *found : files.back();
     const StockBatteries stock = read_stock_batteries(platform.read_lines(path), path);
     model.stock_batteries = stock.sizes;
+    model.stock_batteries_file = stock.problem.empty() ? path : std::string();
     if (!stock.problem.empty())
         platform.ask_user(stock.problem, "Battery Sizes", MessageStyle::OkExclamation);
 }

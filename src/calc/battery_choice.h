@@ -24,8 +24,12 @@ struct StockBatteries {
 /// size at all, makes the whole file unused; `path` names it in the message.
 StockBatteries read_stock_batteries(const TextLines& file, const std::string& path);
 
-/// Reads batteries.txt beside the program into the model's stock sizes; its one message, when
-/// the file cannot be used, goes through the platform.
+/// The batteries.txt files that may hold the stock sizes, first found wins: the one in each
+/// settings folder (the user's, then the site's), then the one shipped in the program folder.
+std::vector<std::string> stock_battery_files(Platform& platform);
+
+/// Reads the first of stock_battery_files that is there (else the shipped one) into the model's
+/// stock sizes; its one message, when the file cannot be used, names it and goes through the platform.
 void load_stock_batteries(SystemModel& model, Platform& platform);
 
 /// A battery's capacity as the verdicts and the project table name it: "17Ah", "2.1Ah".

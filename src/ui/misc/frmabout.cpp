@@ -14,7 +14,7 @@ frmabout& standwise::AppContext::about() {
     return window<frmabout>(about_);
 }
 
-frmabout::frmabout(standwise::AppContext&) {
+frmabout::frmabout(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frmabout"));
     setWindowTitle(QStringLiteral("About Standwise"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -34,10 +34,19 @@ frmabout::frmabout(standwise::AppContext&) {
     Label1 = new QLabel(QStringLiteral("For Windows™ 32-bit Environment"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
 
+    lblRelease = new QLabel(this);
+    lblRelease->setObjectName(QStringLiteral("lblRelease"));
+    lblSizes = new QLabel(this);
+    lblSizes->setObjectName(QStringLiteral("lblSizes"));
+    lblSizes->setTextFormat(Qt::PlainText);
+    lblSizes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* text = new QVBoxLayout;
     text->addStretch();
     text->addWidget(lblProduct);
     text->addWidget(Label1);
+    text->addWidget(lblRelease);
+    text->addWidget(lblSizes);
     text->addStretch();
 
     auto* layout = new QHBoxLayout(this);
@@ -46,11 +55,25 @@ frmabout::frmabout(standwise::AppContext&) {
     layout->addWidget(Picture1);
     layout->addLayout(text, 1);
     Form_Load();
-    setFixedSize(sizeHint().expandedTo(QSize(420, 160)));
 }
 
 void frmabout::Form_Load() {
     lblProduct->setText(standwise::qs(standwise::product_line()));
+    lblRelease->setText(QStringLiteral("Release ") + QString::fromLatin1(standwise::kRelease));
+    show_battery_source();
+}
+
+// The sizes are read after the splash is up, so the box says where they came from each time it shows.
+void frmabout::show_battery_source() {
+    const std::string& file = ctx_.model.stock_batteries_file;
+    lblSizes->setText(
+        standwise::qs("Battery sizes: " + (file.empty() ? std::string("the built-in list") : file)));
+    setFixedSize(sizeHint().expandedTo(QSize(420, 160)));
+}
+
+void frmabout::showEvent(QShowEvent* event) {
+    show_battery_source();
+    QDialog::showEvent(event);
 }
 
 // Closing only hides the box; whoever showed it brings its own window back.

@@ -18,7 +18,15 @@ public:
     QLabel* Picture1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* lblProduct = nullptr;
+    QLabel* lblRelease = nullptr;  // the release, as the package and --version name it
+    QLabel* lblSizes = nullptr;    // where the stock battery sizes came from
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void show_battery_source();
+
+    standwise::AppContext& ctx_;
 };
