@@ -36,7 +36,8 @@ void run_startup(AppContext& ctx, StartupMode mode) {
     const bool windowed = mode == StartupMode::Windowed;
     if (windowed) QApplication::setWindowIcon(program_icon());
     frmmain& main = ctx.main();
-    main.make_data_folders();
+    // Command-line reports write only where they are told: no data folder is made for them.
+    if (windowed) main.make_data_folders();
 
     frmabout* splash = windowed ? &ctx.about() : nullptr;
     if (splash) {
