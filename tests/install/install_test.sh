@@ -21,7 +21,8 @@ cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" || fail "cmake -
 
 icons=share/icons/hicolor
 expected=(bin/standwise share/standwise/readme.txt share/standwise/batteries.txt share/applications/standwise.desktop
-    "$icons/scalable/apps/standwise.svg")
+    "$icons/scalable/apps/standwise.svg" "$icons/scalable/mimetypes/application-x-standwise-configuration.svg"
+    share/mime/packages/standwise.xml share/man/man1/standwise.1.gz share/doc/standwise/copyright)
 for size in 16 32 48 64 128 256; do expected+=("$icons/${size}x$size/apps/standwise.png"); done
 for device in "$source"/devices/*; do expected+=("share/standwise/devices/$(basename "$device")"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f | sed 's|^\./||' | sort) ||
@@ -33,6 +34,8 @@ cmp -s "$source/batteries.txt" "$prefix/share/standwise/batteries.txt" || fail "
 desktop=$prefix/share/applications/standwise.desktop
 grep -qxF "Exec=\"$prefix/bin/standwise\" %f" "$desktop" || fail "the menu entry does not start $prefix/bin/standwise"
 grep -qx "Icon=standwise" "$desktop" || fail "the menu entry names another icon"
+grep -qx "MimeType=application/x-standwise-configuration;" "$desktop" || fail "the menu entry opens no configurations"
+cmp -s "$build/standwise.1" <(gzip -dc "$prefix/share/man/man1/standwise.1.gz") || fail "the manual page differs"
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate refuses the menu entry"
 fi
