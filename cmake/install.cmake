@@ -8,8 +8,7 @@ file(RELATIVE_PATH STANDWISE_INSTALLED_DATA "${CMAKE_INSTALL_FULL_BINDIR}"
 target_compile_definitions(standwise_gui PRIVATE STANDWISE_INSTALLED_DATA="${STANDWISE_INSTALLED_DATA}")
 
 install(TARGETS standwise RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# A stripped program keeps the compilers' version notes in .comment unless told, as Debian's own
-# packages are stripped.
+# strip leaves the compilers' version notes (.comment) in the program; Debian strips them too.
 if(CMAKE_STRIP)
     install(CODE "if(CMAKE_INSTALL_DO_STRIP)
             execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
