@@ -68,6 +68,9 @@ void frmabout::show_battery_source() {
     const std::string& file = ctx_.model.stock_batteries_file;
     lblSizes->setText(
         standwise::qs("Battery sizes: " + (file.empty() ? std::string("the built-in list") : file)));
+    // The nested layouts keep their size hints until the whole layout is redone for the new text.
+    layout()->invalidate();
+    layout()->activate();
     setFixedSize(sizeHint().expandedTo(QSize(420, 160)));
 }
 
