@@ -3,10 +3,14 @@
 # refuses a placeholder maintainer; lintian --pedantic finds no error and no warning, and every
 # note it still gives is explained in the README; the package, its changelog and --version name
 # one release; the site's battery sizes are a conffile.
-#   package_test.sh BUILD_FOLDER SOURCE_FOLDER      (exit status 77: skipped, lintian is missing)
+#   package_test.sh BUILD_FOLDER SOURCE_FOLDER BUILD_TYPE   (exit status 77: skipped, see below)
 set -euo pipefail
 build=$1
 source=$2
+case ${3:-} in
+    Release | RelWithDebInfo | MinSizeRel) ;;
+    *) echo "SKIP: a ${3:-default} build is not hardened; packages are made from release builds"; exit 77 ;;
+esac
 for tool in lintian cpack dpkg-deb; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/test.sh installs it)"; exit 77; }
 done
