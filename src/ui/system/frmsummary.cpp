@@ -68,7 +68,8 @@ std::vector<standwise::SummaryRow> summarise_folder(standwise::AppContext& ctx, 
     std::ostringstream start_up;  // the device library's findings were shown when the program started
     ctx.platform.set_busy(true);
     std::vector<standwise::SummaryRow> rows = standwise::summarise_all(
-        paths, {ctx.platform.program_folder(), ctx.platform.user_folder()}, start_up);
+        paths, {ctx.platform.program_folder(), ctx.platform.user_folder(), ctx.platform.settings_folders()},
+        start_up);
     ctx.platform.set_busy(false);
     return rows;
 }
