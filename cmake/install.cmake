@@ -61,7 +61,7 @@ install(CODE "if(DEFINED ENV{STANDWISE_DEBIAN_CHANGELOG})
     endif()")
 
 # Who answers for the package: set when configuring the build that is packaged, for example
-# -DSTANDWISE_PACKAGE_MAINTAINER="Jane Smith <jane.smith@ostrel.co.uk>". cpack refuses to package
+# -DSTANDWISE_PACKAGE_MAINTAINER="Name <name@company.co.uk>". cpack refuses to package
 # while it is unset or a placeholder address.
 set(STANDWISE_PACKAGE_MAINTAINER "" CACHE STRING "Maintainer named in the Debian package: Name <address>")
 set(CPACK_GENERATOR DEB)

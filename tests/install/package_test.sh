@@ -29,7 +29,7 @@ package "$tmp/refused" "Standwise developers <standwise@example.org>" >"$tmp/ref
 grep -q "placeholder" "$tmp/refused.log" || fail "the refusal does not say why: $(cat "$tmp/refused.log")"
 ! ls "$tmp"/refused/*.deb >/dev/null 2>&1 || fail "a package was left behind for a placeholder maintainer"
 
-maintainer="Standwise packaging <packaging@standwise-builds.net>"
+maintainer="Standwise package test <package-test@standwise-packaging.co.uk>"
 package "$tmp/deb" "$maintainer" >"$tmp/cpack.log" 2>&1 || fail "cpack failed: $(cat "$tmp/cpack.log")"
 deb=$(ls "$tmp"/deb/standwise_*.deb)
 field() { dpkg-deb -f "$deb" "$1"; }
