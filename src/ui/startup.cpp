@@ -53,6 +53,7 @@ void run_startup(AppContext& ctx, StartupMode mode) {
     loop_window.initialiseForm();
     report_device_library(report, ctx.platform);
     load_stock_batteries(ctx.model, ctx.platform);
+    if (splash) splash->show_battery_source();
 
     fill_alarm_time_list(ctx);
     if (splash) {

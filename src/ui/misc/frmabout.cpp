@@ -60,10 +60,9 @@ frmabout::frmabout(standwise::AppContext& ctx) : ctx_(ctx) {
 void frmabout::Form_Load() {
     lblProduct->setText(standwise::qs(standwise::product_line()));
     lblRelease->setText(QStringLiteral("Release ") + QString::fromLatin1(standwise::kRelease));
-    show_battery_source();
+    setFixedSize(sizeHint().expandedTo(QSize(420, 160)));
 }
 
-// The sizes are read after the splash is up, so the box says where they came from each time it shows.
 void frmabout::show_battery_source() {
     const std::string& file = ctx_.model.stock_batteries_file;
     lblSizes->setText(
@@ -72,11 +71,6 @@ void frmabout::show_battery_source() {
     layout()->invalidate();
     layout()->activate();
     setFixedSize(sizeHint().expandedTo(QSize(420, 160)));
-}
-
-void frmabout::showEvent(QShowEvent* event) {
-    show_battery_source();
-    QDialog::showEvent(event);
 }
 
 // Closing only hides the box; whoever showed it brings its own window back.

@@ -14,6 +14,9 @@ public:
     explicit frmabout(standwise::AppContext& ctx);
 
     void Form_Load();
+    /// Names the file the stock battery sizes came from; the start-up calls it once they are read,
+    /// while the box is up as the splash.
+    void show_battery_source();
 
     QLabel* Picture1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -23,10 +26,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void show_battery_source();
-
     standwise::AppContext& ctx_;
 };
