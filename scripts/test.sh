@@ -3,7 +3,9 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, and a short libFuzzer run of each file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh clang libclang-rt-dev desktop-file-utils poppler-utils
+# The install tests need the desktop's file-type tools and lintian with what cpack packages with.
+scripts/setup.sh clang libclang-rt-dev desktop-file-utils poppler-utils xdg-utils shared-mime-info \
+    libfile-mimeinfo-perl libglib2.0-bin lintian dpkg-dev
 jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

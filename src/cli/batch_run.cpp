@@ -103,7 +103,6 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
     }
     int status = kBatchSuccess;
     BatchPlatform platform(folders, err);
-    make_data_folders(platform);
     const SystemModel started = start_model(platform);
     for (const ReportTarget& target : plan.targets) {
         std::optional<ReportDocument> report = report_for(started, platform, target.config, line.kind, err);

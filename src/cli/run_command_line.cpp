@@ -20,7 +20,9 @@ std::optional<int> run_without_windows(const CommandLine& line, const PdfWriter&
             std::cout << usage_text();
             return kBatchSuccess;
         case Action::Version:
-            std::cout << "Standwise " << kStatusVersion << " (" << product_line() << ")\n";
+            // The release first; then the about box's product line and the status bar's version.
+            std::cout << "Standwise " << kRelease << "\n"
+                      << product_line() << ", status bar " << kStatusVersion << "\n";
             return kBatchSuccess;
         case Action::UsageError:
             std::cerr << "standwise: " << line.error << "\n" << usage_text();

@@ -112,6 +112,7 @@ struct SystemModel {
 
     // Battery sizes on sale, ascending, read at start-up beside the device library.
     std::vector<double> stock_batteries = kShippedBatterySizes;
+    std::string stock_batteries_file;  // the batteries.txt they came from; empty for the built-in list
 
     // The chosen panel.
     std::int16_t psu_type = 1;

@@ -96,6 +96,10 @@ public:
     /// application data folder.
     virtual std::string user_folder() = 0;
 
+    /// The folders whose batteries.txt replaces the shipped one, the user's before the site's;
+    /// none unless the platform has them.
+    virtual std::vector<std::string> settings_folders() { return {}; }
+
     /// Creates one folder; an existing folder or any failure is ignored.
     virtual void make_folder(const std::string& path) = 0;
 

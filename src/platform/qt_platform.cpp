@@ -144,9 +144,24 @@ std::string QtPlatform::choose_file(FileMode mode, const std::string& title, con
     return native(path);
 }
 
+// An installed program keeps configurations and reports where engineers look for the files they
+// mail: Documents/Standwise (the application data folder where there is no documents folder).
 DataFolders program_data_folders() {
-    return locate_data_folders(native(QCoreApplication::applicationDirPath()), STANDWISE_INSTALLED_DATA,
-                               native(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString user = documents.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                             : documents + QLatin1Char('/') + QCoreApplication::applicationName();
+    DataFolders folders = locate_data_folders(native(QCoreApplication::applicationDirPath()),
+                                              STANDWISE_INSTALLED_DATA, native(user));
+    // Beside the recent configurations (~/.config/Ostrel), then the site's, which the package ships.
+    const QString settings = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (!settings.isEmpty())
+        folders.settings.push_back(
+            native(settings + QLatin1Char('/') + QCoreApplication::organizationName()));
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    folders.settings.push_back("/etc/standwise");
+#endif
+    return folders;
 }
 
 std::string QtPlatform::program_folder() {
@@ -165,6 +180,12 @@ void QtPlatform::locate_folders() {
     const DataFolders folders = program_data_folders();
     set_program_folder(folders.program);
     set_user_folder(folders.user);
+    set_settings_folders(folders.settings);
+}
+
+std::vector<std::string> QtPlatform::settings_folders() {
+    locate_folders();
+    return StdPlatform::settings_folders();
 }
 
 std::string QtPlatform::windows_folder() {

@@ -20,6 +20,7 @@ public:
                             const std::string& initial_folder) override;
     std::string program_folder() override;
     std::string user_folder() override;
+    std::vector<std::string> settings_folders() override;
     std::string windows_folder() override;
     void open_in_editor(const std::string& path) override;
     void pause(float seconds) override;
@@ -32,8 +33,8 @@ private:
     bool busy_ = false;
 };
 
-/// The folders of this run, from the executable's folder and the user's application data folder
-/// (named after the application's organisation and name, which are set first).
+/// The folders of this run, from the executable's folder, the user's documents folder and the
+/// settings folders (named after the application's organisation and name, which are set first).
 DataFolders program_data_folders();
 
 /// A message text with its "\r\n" or lone "\r" breaks as the toolkit's line breaks.

@@ -10,6 +10,7 @@ namespace standwise {
 BatchPlatform::BatchPlatform(const DataFolders& folders, std::ostream& messages)
     : StdPlatform(folders.program), messages_(messages) {
     set_user_folder(folders.user);
+    set_settings_folders(folders.settings);
 }
 
 std::string BatchPlatform::message_line(const std::string& prompt, const std::string& caption) {

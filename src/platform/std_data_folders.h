@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace standwise {
 
@@ -11,6 +12,8 @@ namespace standwise {
 struct DataFolders {
     std::string program;  // holds devices/ and readme.txt
     std::string user;     // the configurations and reports folders are made below it
+    // The folders whose batteries.txt replaces the shipped one, in turn.
+    std::vector<std::string> settings{};
 };
 
 /// A program with devices/ beside it (the build tree, a copy kept in a folder of its own) reads its

@@ -15,6 +15,8 @@ public:
     /// The program folder unless another folder is set.
     std::string user_folder() override { return user_folder_.empty() ? program_folder() : user_folder_; }
     void set_user_folder(std::string folder) { user_folder_ = std::move(folder); }
+    std::vector<std::string> settings_folders() override { return settings_folders_; }
+    void set_settings_folders(std::vector<std::string> folders) { settings_folders_ = std::move(folders); }
     void make_folder(const std::string& path) override;
     std::string windows_folder() override { return {}; }
     std::optional<std::vector<FolderEntry>> list_folder(const std::string& path) override;
@@ -25,6 +27,7 @@ public:
 private:
     std::string program_folder_;
     std::string user_folder_;
+    std::vector<std::string> settings_folders_;
 };
 
 }  // namespace standwise

@@ -50,8 +50,26 @@ std::string application_data_folder() {
 #endif
 }
 
+std::vector<std::string> settings_folders() {
+    std::vector<std::string> folders;
+#ifdef _WIN32
+    const std::string local = environment("LOCALAPPDATA");
+    if (!local.empty()) folders.push_back(local + "\\" + kVersionInfo.company);
+#else
+    // Beside the recent configurations (~/.config/Ostrel), then the site's, which the package ships.
+    const std::string xdg = environment("XDG_CONFIG_HOME");
+    const std::string config = !xdg.empty() && xdg.front() == '/' ? xdg : environment("HOME") + "/.config";
+    folders.push_back(config + "/" + kVersionInfo.company);
+    folders.push_back("/etc/standwise");
+#endif
+    return folders;
+}
+
 DataFolders std_program_data_folders() {
-    return locate_data_folders(executable_folder(), STANDWISE_INSTALLED_DATA, application_data_folder());
+    DataFolders folders =
+        locate_data_folders(executable_folder(), STANDWISE_INSTALLED_DATA, application_data_folder());
+    folders.settings = settings_folders();
+    return folders;
 }
 
 }  // namespace standwise

@@ -3,6 +3,9 @@
 // application data folder.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/std_data_folders.h"
 
 namespace standwise {
@@ -14,7 +17,11 @@ std::string executable_folder();
 /// /Ostrel/Standwise, or %APPDATA%\Ostrel\Standwise on Windows.
 std::string application_data_folder();
 
-/// The data folders of this run (see locate_data_folders).
+/// The folders whose batteries.txt replaces the shipped one, in turn: the user's settings folder
+/// (~/.config/Ostrel), then the site's (/etc/standwise).
+std::vector<std::string> settings_folders();
+
+/// The data folders of this run (see locate_data_folders), with the settings folders.
 DataFolders std_program_data_folders();
 
 }  // namespace standwise

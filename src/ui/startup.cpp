@@ -33,6 +33,7 @@ void fill_alarm_time_list(AppContext& ctx, const SystemModel& model) {
 void run_startup(AppContext& ctx) {
     QApplication::setWindowIcon(program_icon());
     frmmain& main = ctx.main();
+    // Only the windows make the data folders: the command line writes where it is told.
     make_data_folders(ctx.platform);
 
     frmabout& splash = ctx.about();
@@ -42,6 +43,7 @@ void run_startup(AppContext& ctx) {
     QApplication::processEvents();
 
     const SystemModel started = start_model(ctx.platform);
+    splash.show_battery_source(started.stock_batteries_file);
     fill_alarm_time_list(ctx, started);
     ctx.platform.pause(2);
     splash.hide();

@@ -111,7 +111,6 @@ std::vector<SummaryRow> summarise_all(const std::vector<std::string>& paths, con
                                       const std::function<void(std::size_t done)>& progress,
                                       const std::atomic<bool>* cancel) {
     BatchPlatform platform(folders, messages);
-    make_data_folders(platform);
     const SystemModel started = start_model(platform);
     // Start-up's messages concern every row and are written once; a load's go into its row.
     platform.echo = false;

@@ -1,7 +1,11 @@
 #include "workspace/startup.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "files/battery_sizes.h"
 #include "model/device_library.h"
@@ -9,19 +13,6 @@
 #include "platform/std_data_folders.h"
 
 namespace standwise {
-namespace {
-
-// The one message about batteries.txt, when it cannot be used, names the file.
-void load_stock_batteries(SystemModel& model, Platform& platform) {
-    const std::string path = data_path(platform, "batteries.txt");
-    const StockBatteries stock = read_stock_batteries(platform.read_lines(path), path);
-    model.stock_batteries = stock.sizes;
-    if (!stock.problem.empty())
-        platform.ask_user(stock.problem, "Battery Sizes", MessageStyle::OkExclamation);
-}
-
-}  // namespace
-
 // The application data folder, made for an installed program, is the one whose failure is worth a
 // message: without it no configuration or report has its folder.
 void make_data_folders(Platform& platform) {
@@ -34,6 +25,31 @@ void make_data_folders(Platform& platform) {
     }
     for (const char* folder : {"interface_reports", "full_reports", "short_reports", "configurations"})
         platform.make_folder(user_data_path(platform, folder));
+}
+
+std::vector<std::string> stock_battery_files(Platform& platform) {
+    std::vector<std::string> files;
+    for (const std::string& folder : platform.settings_folders())
+        if (!folder.empty()) files.push_back((std::filesystem::path(folder) / "batteries.txt").string());
+    files.push_back(data_path(platform, "batteries.txt"));
+    return files;
+}
+
+// A file that is there but cannot be used is still the one in use: its message names it, rather
+// than sizes from another file being taken without a word.
+void load_stock_batteries(SystemModel& model, Platform& platform) {
+    const std::vector<std::string> files = stock_battery_files(platform);
+    const auto present = [](const std::string& file) {
+        std::error_code ignored;
+        return std::filesystem::exists(file, ignored);
+    };
+    const auto found = std::find_if(files.begin(), files.end(), present);
+    const std::string& path = found != files.end() ? *found : files.back();
+    const StockBatteries stock = read_stock_batteries(platform.read_lines(path), path);
+    model.stock_batteries = stock.sizes;
+    model.stock_batteries_file = stock.problem.empty() ? path : std::string();
+    if (!stock.problem.empty())
+        platform.ask_user(stock.problem, "Battery Sizes", MessageStyle::OkExclamation);
 }
 
 SystemModel start_model(Platform& platform) {

@@ -1,10 +1,14 @@
 #include "calc/battery_choice.h"
+#include "workspace/startup.h"
 #include "files/battery_sizes.h"
 #include "files/report_text.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "files/summary_table.h"
+#include "support/scripted_platform.h"
 
 namespace standwise {
 namespace {
@@ -72,6 +76,52 @@ TEST(BatteryChoice, StockSizesFromTheirFile) {
     stock = read_stock_batteries({}, "b.txt");
     EXPECT_EQ(stock.sizes, kShippedBatterySizes);
     EXPECT_NE(stock.problem.find("cannot be opened for reading"), std::string::npos);
+}
+
+// The user's file, then the site's, then the shipped one: the first that is there wins, also when
+// it cannot be used, and its name goes into the message and the model.
+TEST(BatteryChoice, StockSizesFromTheFirstFileFound) {
+    const test::TempFolder root;
+    const std::string user = root.path() + "/config/Ostrel", site = root.path() + "/etc/standwise";
+    const std::string program = root.path() + "/share/standwise";
+    test::ScriptedPlatform platform(program);
+    platform.set_settings_folders({user, site});
+    const std::string user_file = root.write("config/Ostrel/batteries.txt", "33\n9\n");
+    const std::string site_file = root.write("etc/standwise/batteries.txt", "10\n20\n");
+    const std::string shipped_file = root.write("share/standwise/batteries.txt", "5\n");
+    ASSERT_EQ(stock_battery_files(platform), (std::vector<std::string>{user_file, site_file, shipped_file}));
+
+    const struct {
+        std::vector<std::string> removed;
+        std::string file;
+        std::vector<double> sizes;
+    } cases[] = {
+        {{}, user_file, {9, 33}},
+        {{user_file}, site_file, {10, 20}},
+        {{user_file, site_file}, shipped_file, {5}},
+    };
+    for (const auto& c : cases) {
+        for (const std::string& gone : c.removed)
+            std::filesystem::remove(gone);
+        SystemModel model;
+        load_stock_batteries(model, platform);
+        EXPECT_EQ(model.stock_batteries, c.sizes) << c.file;
+        EXPECT_EQ(model.stock_batteries_file, c.file);
+        EXPECT_TRUE(platform.messages.empty()) << c.file;
+    }
+
+    // A user's file that cannot be used is named, and the built-in sizes stand in, not the site's.
+    root.write("config/Ostrel/batteries.txt", "12\nlarge\n");
+    root.write("etc/standwise/batteries.txt", "10\n");
+    SystemModel model;
+    load_stock_batteries(model, platform);
+    EXPECT_EQ(model.stock_batteries, kShippedBatterySizes);
+    EXPECT_EQ(model.stock_batteries_file, "");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, "Battery Sizes");
+    EXPECT_EQ(
+        platform.messages[0].prompt.rfind("The stock battery sizes in " + user_file + " cannot be used", 0),
+        0u);
 }
 
 TEST(SummaryTable, FieldsAreQuotedOnlyWhenTheyMustBe) {

@@ -278,7 +278,8 @@ TEST_F(BatchReportTest, UsageErrorsHelpAndVersion) {
     }
     ProcessRun version = run_standwise({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "Standwise V1.04 (Ostrel Standwise V1.0.000)\n");
+    EXPECT_EQ(version.out, std::string("Standwise ") + STANDWISE_RELEASE +
+                               "\nOstrel Standwise V1.0.000, status bar V1.04\n");
 }
 
 }  // namespace

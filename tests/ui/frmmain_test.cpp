@@ -136,6 +136,10 @@ TEST_F(MainWindowTest, AboutBoxAndReleaseNotes) {
     EXPECT_TRUE(main().isVisible());
     EXPECT_FALSE(ctx->about().isVisible());
     EXPECT_EQ(text(ctx->about().lblProduct), "Ostrel Standwise V1.0.000");
+    EXPECT_EQ(text(ctx->about().lblRelease), std::string("Release ") + STANDWISE_RELEASE);
+    EXPECT_EQ(text(ctx->about().lblSizes), "Battery sizes: " + data_path(platform, "batteries.txt"));
+    // The box grows with the path it names, which is known only after the splash was first shown.
+    EXPECT_GE(ctx->about().lblSizes->width(), ctx->about().lblSizes->sizeHint().width());
     main().mnuviewrelease->trigger();
     EXPECT_EQ(platform.opened, Texts{data_path(platform, "readme.txt")});
 }

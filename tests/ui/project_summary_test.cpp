@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <sstream>
 
+#include "calc/battery_choice.h"
 #include "files/interface_config.h"
 #include "support/samples.h"
 #include "system_files_fixture.h"
@@ -64,6 +65,17 @@ protected:
         EXPECT_EQ("Battery to fit: " + row.fit_72h, text(main().batteries.fit_72h));
     }
 
+    // The rows the summary window shows for the folder, once its run is over.
+    std::vector<SummaryRow> window_rows() {
+        platform.choose_next(folder.path());
+        main().mnusummary->trigger();
+        auto* window = main().findChild<frmsummary*>();
+        EXPECT_NE(window, nullptr);
+        while (window != nullptr && window->running())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        return window != nullptr ? window->rows() : std::vector<SummaryRow>{};
+    }
+
     // The rows as the command line's table gives them, each after a fresh start.
     std::vector<SummaryRow> summarise_folder() {
         std::ostringstream start_up;
@@ -104,6 +116,25 @@ TEST_F(ProjectSummaryTest, RowsCarryTheFiguresTheReportsShow) {
     EXPECT_EQ(rows[3].verdict_24h, "The 2.1Ah battery does not cover 24hr standby");
     EXPECT_EQ(back_colour(window.batteries.verdict_24h), Colour::Red);
     EXPECT_TRUE(rows[3].marked);
+}
+
+// The table's configurations are loaded by a start-up of their own, which must find the same
+// stock sizes as the windows: here the user's own, not the shipped ones.
+TEST_F(ProjectSummaryTest, RowsUseTheStockSizesTheWindowsUse) {
+    const TempFolder settings;
+    settings.write("batteries.txt", "# what we buy\n18\n26\n90\n");
+    platform.set_settings_folders({settings.path()});
+    main().Form_Load();  // a start-up that finds the user's sizes
+    ASSERT_EQ(model().stock_batteries, (std::vector<double>{18, 26, 90}));
+    const std::vector<SummaryRow> rows = window_rows();
+    ASSERT_EQ(rows.size(), 4u);
+    for (const auto& [row, path] : {std::pair{&rows[0], normal}, std::pair{&rows[1], overloaded}}) {
+        load(path);
+        EXPECT_EQ("Battery to fit: " + row->fit_24h, text(main().batteries.fit_24h)) << path;
+        EXPECT_EQ("Battery to fit: " + row->fit_72h, text(main().batteries.fit_72h)) << path;
+        for (const std::string& fit : {row->fit_24h, row->fit_72h})
+            EXPECT_TRUE(fit == "18Ah" || fit == "26Ah" || fit == "90Ah") << path << ": " << fit;
+    }
 }
 
 TEST_F(ProjectSummaryTest, WindowShowsTheRowsSavesThemAsCsvAndOpensOne) {

@@ -30,10 +30,19 @@ frmabout::frmabout(standwise::AppContext&) {
     Label1 = new QLabel(QStringLiteral("For Windows™ 32-bit Environment"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
 
+    lblRelease = new QLabel(this);
+    lblRelease->setObjectName(QStringLiteral("lblRelease"));
+    lblSizes = new QLabel(this);
+    lblSizes->setObjectName(QStringLiteral("lblSizes"));
+    lblSizes->setTextFormat(Qt::PlainText);
+    lblSizes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     auto* text = new QVBoxLayout;
     text->addStretch();
     text->addWidget(lblProduct);
     text->addWidget(Label1);
+    text->addWidget(lblRelease);
+    text->addWidget(lblSizes);
     text->addStretch();
 
     auto* layout = new QHBoxLayout(this);
@@ -42,11 +51,21 @@ frmabout::frmabout(standwise::AppContext&) {
     layout->addWidget(Picture1);
     layout->addLayout(text, 1);
     Form_Load();
-    setFixedSize(sizeHint().expandedTo(QSize(420, 160)));
 }
 
 void frmabout::Form_Load() {
     lblProduct->setText(standwise::qs(standwise::product_line()));
+    lblRelease->setText(QStringLiteral("Release ") + QString::fromLatin1(standwise::kRelease));
+    setFixedSize(sizeHint().expandedTo(QSize(420, 160)));
+}
+
+void frmabout::show_battery_source(const std::string& file) {
+    lblSizes->setText(
+        standwise::qs("Battery sizes: " + (file.empty() ? std::string("the built-in list") : file)));
+    // The nested layouts keep their size hints until the whole layout is redone for the new text.
+    layout()->invalidate();
+    layout()->activate();
+    setFixedSize(sizeHint().expandedTo(QSize(420, 160)));
 }
 
 // Closing only hides the box; whoever showed it brings its own window back.

@@ -31,6 +31,8 @@ public:
     void summarise(const std::string& folder);
     /// Whether rows are being worked out.
     bool running() const { return run_ != nullptr; }
+    /// The rows shown, in the order worked out.
+    const std::vector<standwise::SummaryRow>& rows() const { return rows_; }
 
     /// Shows the rows of the configurations of `folder`.
     void show_rows(const std::string& folder, std::vector<standwise::SummaryRow> rows);
