@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds Standwise and runs every test: the core and window tests, the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short libFuzzer run of each file reader.
+# Builds Standwise and runs every test: the core and window tests, the program walked over the
+# accessibility bus under Xvfb, the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a short libFuzzer run of each file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh clang libclang-rt-dev desktop-file-utils poppler-utils
+scripts/setup.sh clang libclang-rt-dev desktop-file-utils poppler-utils \
+    xvfb dbus-x11 at-spi2-core python3-pyatspi
 jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
