@@ -32,6 +32,9 @@ public:
     QPushButton *cmdsave = nullptr, *cmdopen = nullptr, *cmdclose = nullptr;
 
 private:
+    /// Takes the size wanted where the screen of the window it belongs to has room for it.
+    void fit_screen(QSize wanted);
+
     standwise::AppContext& ctx_;
     std::string folder_;
     std::vector<standwise::SummaryRow> rows_;
