@@ -93,6 +93,8 @@ def find(node, role, name=None, start=None):
 def press(node):
     """The object's first action; one that opens a modal window answers only once it closes, which
     the bus does not wait for."""
+    if not check(node is not None, "nothing to press"):
+        return
     try:
         node.queryAction().doAction(0)
     except Exception:
@@ -106,6 +108,8 @@ def text_of(node):
 
 def menu_items(menu_bar):
     items = []
+    if menu_bar is None:
+        return items
     for child in descendants(menu_bar, inside_lists=True):
         if child.getRole() in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM):
             items.append(child)
