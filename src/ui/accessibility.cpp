@@ -214,7 +214,9 @@ private:
     QAccessible::Id toolkit_id_;
 };
 
-// Set while the toolkit's own description of a combo box is asked for.
+// Set while the toolkit's own description of a combo box is asked for: this factory steps aside,
+// the toolkit's is made and kept under an id of its own, and the combo box answers with the
+// description made of it here.
 bool asking_toolkit = false;
 
 QAccessibleInterface* named_combo(QComboBox* combo) {
