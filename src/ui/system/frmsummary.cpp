@@ -98,7 +98,7 @@ frmsummary::frmsummary(standwise::AppContext& ctx, QWidget* parent) : QDialog(pa
     cmdopen->setObjectName(QStringLiteral("cmdopen"));
     cmdsave = new QPushButton(QStringLiteral("&Save as CSV…"), this);
     cmdsave->setObjectName(QStringLiteral("cmdsave"));
-    cmdclose = new QPushButton(QStringLiteral("Close"), this);
+    cmdclose = new QPushButton(QStringLiteral("&Close"), this);
     cmdclose->setObjectName(QStringLiteral("cmdclose"));
     connect(cmdopen, &QPushButton::clicked, this, &frmsummary::cmdopen_Click);
     connect(cmdsave, &QPushButton::clicked, this, &frmsummary::cmdsave_Click);
