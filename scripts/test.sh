@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds Standwise and runs every test: the core and window tests, the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short libFuzzer run of each file reader.
+# Builds Standwise and runs every test: the core and window tests, the program walked over the
+# accessibility bus under Xvfb, the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a short libFuzzer run of each file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The install tests need the desktop's file-type tools and lintian with what cpack packages with.
+# The install tests need the desktop's file-type tools and lintian with what cpack packages with; the
+# bus test Xvfb, a D-Bus session and the accessibility bus.
 scripts/setup.sh clang libclang-rt-dev desktop-file-utils poppler-utils xdg-utils shared-mime-info \
-    libfile-mimeinfo-perl libglib2.0-bin lintian dpkg-dev
+    libfile-mimeinfo-perl libglib2.0-bin lintian dpkg-dev xvfb dbus-x11 at-spi2-core python3-pyatspi
 jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -15,6 +15,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -52,10 +53,24 @@ void show_text_viewer(const std::string& path) {
         text = "The file could not be read.";
     }
     viewer->setPlainText(qs(text));
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        QObject::connect(new QShortcut(keys, viewer), &QShortcut::activated, viewer, &QWidget::close);
     viewer->resize(720, 520);
     place_over(viewer, QApplication::activeWindow());
     viewer->show();
     viewer->activateWindow();
+}
+
+// A choice's caption with an access key on its first letter that no earlier choice has taken.
+QString keyed_caption(const QString& caption, QString& used) {
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar key = caption[i].toLower();
+        if (caption[i].isLetter() && !used.contains(key)) {
+            used += key;
+            return QString(caption).insert(i, QLatin1Char('&'));
+        }
+    }
+    return caption;
 }
 
 }  // namespace
@@ -106,8 +121,9 @@ std::optional<std::size_t> QtPlatform::ask_choice(const std::string& prompt, con
     box.setText(qs(message_lines(prompt)));
     box.setIcon(QMessageBox::Question);
     std::vector<QPushButton*> buttons;
+    QString used = QStringLiteral("c");  // Cancel's
     for (const std::string& choice : choices)
-        buttons.push_back(box.addButton(qs(choice), QMessageBox::AcceptRole));
+        buttons.push_back(box.addButton(keyed_caption(qs(choice), used), QMessageBox::AcceptRole));
     box.setEscapeButton(box.addButton(QMessageBox::Cancel));
     if (!buttons.empty()) box.setDefaultButton(buttons.front());
     box.exec();

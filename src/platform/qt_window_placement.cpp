@@ -1,11 +1,15 @@
 #include "platform/qt_window_placement.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 namespace standwise {
 namespace {
@@ -41,12 +45,67 @@ QRect placed_frame(QSize frame, QPoint centre, const QRect& area) {
     return placed;
 }
 
+// Kept on a window placed over others: each of them and where both stood then.
+class PlacedOver : public QObject {
+public:
+    using QObject::QObject;
+    struct Entry {
+        QPointer<const QWidget> replaced;
+        QPoint replaced_at;
+        QPoint placed_at;
+    };
+    std::vector<Entry> entries;
+};
+
+PlacedOver* placement_record(const QWidget* window) {
+    for (QObject* child : window->children())
+        if (auto* record = dynamic_cast<PlacedOver*>(child)) return record;
+    return nullptr;
+}
+
+// A window centred anew forgets what it was placed over before; one put back keeps it, so that
+// the window it replaced first can come back to its place as well.
+void remember_placement(QWidget* window, const QWidget* replaced, bool put_back) {
+    PlacedOver* record = placement_record(window);
+    if (record == nullptr) record = new PlacedOver(window);
+    if (!put_back) record->entries.clear();
+    std::erase_if(record->entries, [replaced](const PlacedOver::Entry& entry) {
+        return entry.replaced == nullptr || entry.replaced == replaced;
+    });
+    if (replaced != nullptr) record->entries.push_back({replaced, replaced->pos(), window->pos()});
+}
+
+// Where `window` stood when `replaced` was placed over it, if `replaced` has stayed where it was put
+// since (the window manager may have shifted it by no more than its frame).
+std::optional<QPoint> place_before(const QWidget* window, const QWidget* replaced) {
+    const PlacedOver* record = placement_record(replaced);
+    if (record == nullptr) return std::nullopt;
+    const QMargins frame = frame_margins(replaced);
+    for (const PlacedOver::Entry& entry : record->entries) {
+        if (entry.replaced != window) continue;
+        const QPoint shift = replaced->pos() - entry.placed_at;
+        if (std::abs(shift.x()) > frame.left() || std::abs(shift.y()) > frame.top()) return std::nullopt;
+        return entry.replaced_at;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 // The window manager, if any, decides the frame only once a window is first shown; until then the
 // frame of the window being replaced, shown already, stands in for it.
 void place_over(QWidget* window, const QWidget* replaced) {
     const bool over = replaced != nullptr && replaced != window && replaced->windowHandle() != nullptr;
+    // Going back to the window that took this one's place, this one returns where it stood.
+    // Centring each on the other would let it walk across the screen: a window cut to the screen,
+    // or held off its edge, has another centre than the one it was centred on.
+    if (over) {
+        if (const std::optional<QPoint> before = place_before(window, replaced)) {
+            window->move(*before);
+            remember_placement(window, replaced, true);
+            return;
+        }
+    }
     QScreen* screen = over ? screen_of(replaced) : QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     const QRect area = screen->availableGeometry();
@@ -61,6 +120,7 @@ void place_over(QWidget* window, const QWidget* replaced) {
     const QSize frame = window->size().grownBy(margins);
     const QPoint centre = over ? replaced->frameGeometry().center() : area.center();
     window->move(placed_frame(frame, centre, area).topLeft());
+    remember_placement(window, over ? replaced : nullptr, false);
 }
 
 }  // namespace standwise

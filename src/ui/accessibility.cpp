@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QTabBar>
@@ -11,16 +12,13 @@ namespace standwise {
 namespace {
 
 constexpr const char* kReadoutProperty = "standwise_readout";
+constexpr const char* kWindowProperty = "standwise_window";
 
 // The toolkit describes a window built directly on a plain widget (the panel setup, unit and card
-// picture windows) as a "filler"; a reader then never says which window has come up. The role is
-// looked up each time, as a widget may be made before it is given its parent.
-class PlainWidgetAccessible : public QAccessibleWidget {
+// picture windows) as a "filler"; a reader then never says which window has come up.
+class PlainWindowAccessible : public QAccessibleWidget {
 public:
-    using QAccessibleWidget::QAccessibleWidget;
-    QAccessible::Role role() const override {
-        return widget()->isWindow() ? QAccessible::Window : QAccessibleWidget::role();
-    }
+    explicit PlainWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
 };
 
 // A label's mnemonic marker is not part of what is read out.
@@ -161,15 +159,90 @@ private:
     mutable std::vector<QAccessible::Id> tabs_;
 };
 
+// The caption of the label that leads to a control, without its access key marker.
+QString buddy_caption(const QWidget* widget) {
+    for (const QLabel* label : widget->window()->findChildren<QLabel*>())
+        if (label->buddy() == widget) return without_marker(label->text()).simplified();
+    return {};
+}
+
+// On Linux the toolkit names a combo box by the entry it shows ("30"), whatever name it was given,
+// so a reader never says which list it is. This one answers the name and hands everything else
+// (role, value, the list and the line edit, the actions) to the toolkit's own description.
+class NamedComboAccessible : public QAccessibleInterface {
+public:
+    NamedComboAccessible(QComboBox* combo, QAccessibleInterface* toolkit)
+        : combo_(combo), toolkit_(toolkit), toolkit_id_(QAccessible::uniqueId(toolkit)) {}
+    ~NamedComboAccessible() override {
+        // The cache may have let the toolkit's description go first, when it is torn down.
+        if (QAccessible::accessibleInterface(toolkit_id_) == toolkit_)
+            QAccessible::deleteAccessibleInterface(toolkit_id_);
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind != QAccessible::Name || !combo_) return toolkit_->text(kind);
+        const QString given = combo_->accessibleName();
+        return given.isEmpty() ? buddy_caption(combo_) : given;
+    }
+
+    bool isValid() const override { return combo_ && toolkit_->isValid(); }
+    QObject* object() const override { return combo_; }
+    QWindow* window() const override { return toolkit_->window(); }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        return toolkit_->relations(match);
+    }
+    QAccessibleInterface* focusChild() const override { return toolkit_->focusChild(); }
+    QAccessibleInterface* childAt(int x, int y) const override { return toolkit_->childAt(x, y); }
+    QAccessibleInterface* parent() const override { return toolkit_->parent(); }
+    QAccessibleInterface* child(int index) const override { return toolkit_->child(index); }
+    int childCount() const override { return toolkit_->childCount(); }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return toolkit_->indexOfChild(child);
+    }
+    void setText(QAccessible::Text kind, const QString& text) override { toolkit_->setText(kind, text); }
+    QRect rect() const override { return toolkit_->rect(); }
+    QAccessible::Role role() const override { return toolkit_->role(); }
+    QAccessible::State state() const override { return toolkit_->state(); }
+    QColor foregroundColor() const override { return toolkit_->foregroundColor(); }
+    QColor backgroundColor() const override { return toolkit_->backgroundColor(); }
+    void* interface_cast(QAccessible::InterfaceType type) override { return toolkit_->interface_cast(type); }
+
+private:
+    QPointer<QComboBox> combo_;
+    QAccessibleInterface* toolkit_;
+    QAccessible::Id toolkit_id_;
+};
+
+// Set while the toolkit's own description of a combo box is asked for: this factory steps aside,
+// the toolkit's is made and kept under an id of its own, and the combo box answers with the
+// description made of it here.
+bool asking_toolkit = false;
+
+QAccessibleInterface* named_combo(QComboBox* combo) {
+    asking_toolkit = true;
+    QAccessibleInterface* toolkit = QAccessible::queryAccessibleInterface(combo);
+    asking_toolkit = false;
+    return toolkit != nullptr ? new NamedComboAccessible(combo, toolkit) : nullptr;
+}
+
+// Only what this program means to change is described here; every toolkit control keeps the
+// toolkit's own description, with its role, value, text, actions and children.
 QAccessibleInterface* make_interface(const QString&, QObject* object) {
-    if (!object || !object->isWidgetType()) return nullptr;
+    if (asking_toolkit || !object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (auto* bar = qobject_cast<QTabBar*>(widget)) return new TabBarAccessible(bar);
     if (auto* label = qobject_cast<QLabel*>(widget); label && is_readout(label))
         return new ReadoutAccessible(label);
-    if (widget->metaObject()->superClass() == &QWidget::staticMetaObject)
-        return new PlainWidgetAccessible(widget);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) return named_combo(combo);
+    if (widget->property(kWindowProperty).toBool()) return new PlainWindowAccessible(widget);
     return nullptr;
+}
+
+// A description made before a widget was marked is replaced by the one its mark asks for.
+void forget_description(QWidget* widget) {
+    if (QAccessibleInterface* described = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
 }
 
 }  // namespace
@@ -183,12 +256,16 @@ void install_accessibility() {
 }
 
 void name_readout(QLabel* label, const QString& meaning) {
+    const bool marked = is_readout(label);
     label->setProperty(kReadoutProperty, true);
     label->setAccessibleName(meaning);
-    // A description made before the label was marked is replaced by the read-out's own.
-    QAccessibleInterface* described = QAccessible::queryAccessibleInterface(label);
-    if (described != nullptr && dynamic_cast<ReadoutAccessible*>(described) == nullptr)
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(described));
+    if (!marked) forget_description(label);
+}
+
+void name_window(QWidget* window) {
+    if (window->property(kWindowProperty).toBool()) return;
+    window->setProperty(kWindowProperty, true);
+    forget_description(window);
 }
 
 bool is_readout(const QLabel* label) {

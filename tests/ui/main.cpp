@@ -15,9 +15,10 @@ void quiet_platform_notes(QtMsgType type, const QMessageLogContext& context, con
     fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-// Two screens side by side, a 1280x800 primary and a 1024x768 to its left, with window frames.
+// Two screens side by side, a 1280x800 primary and a 1024x768 to its left, with window frames
+// unless STANDWISE_TEST_FRAMELESS is set.
 const char* const kScreens = R"({
-    "windowFrameMargins": true,
+    "windowFrameMargins": %1,
     "screens": [
         {"name": "primary", "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96, "logicalBpi": 96, "dpr": 1},
         {"name": "second", "x": -1024, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}
@@ -33,7 +34,9 @@ int main(int argc, char* argv[]) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, scratch.path());
     if (!qEnvironmentVariableIsSet("STANDWISE_SCREENSHOTS")) {
         QFile screens(QDir(scratch.path()).filePath(QStringLiteral("screens.json")));
-        if (screens.open(QIODevice::WriteOnly)) screens.write(kScreens);
+        const bool frames = !qEnvironmentVariableIsSet("STANDWISE_TEST_FRAMELESS");
+        if (screens.open(QIODevice::WriteOnly))
+            screens.write(QString::fromLatin1(kScreens).arg(frames ? "true" : "false").toLatin1());
         screens.close();
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
     }

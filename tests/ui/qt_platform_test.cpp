@@ -1,8 +1,12 @@
 // The Qt platform's translations of the program's message and filter forms.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QTimer>
 
 #include "platform/qt_platform.h"
 
@@ -34,6 +38,22 @@ TEST(QtPlatformTest, ProgramFolderIsTheExecutablesFolder) {
 #ifndef Q_OS_WIN
     EXPECT_EQ(platform.windows_folder(), "");
 #endif
+}
+
+// The which-report question's buttons have keys of their own beside Cancel's.
+TEST(QtPlatformTest, ChoicesCarryAccessKeys) {
+    QtPlatform platform;
+    QStringList captions;
+    QTimer::singleShot(0, [&captions] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        for (QAbstractButton* button : box->buttons())
+            if (box->buttonRole(button) == QMessageBox::AcceptRole) captions << button->text();
+        box->escapeButton()->click();
+    });
+    EXPECT_EQ(platform.ask_choice("Which report?", "Print Report", {"Full report", "Short report", "Fuel"}),
+              std::nullopt);
+    EXPECT_EQ(captions, (QStringList{"&Full report", "&Short report", "F&uel"}));
 }
 
 }  // namespace

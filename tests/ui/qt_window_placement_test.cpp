@@ -53,5 +53,48 @@ TEST_F(PlacementTest, UnitWindowOpensOverTheLoopWindowWhollyOnItsScreen) {
     EXPECT_TRUE(second.contains(main().frameGeometry()));
 }
 
+// Thirteen round trips to the panel setup, a loop and its MX240 units leave every window where it
+// was: in mid-screen, and in a corner, where the panel setup, larger than the main window, is held
+// on the screen and has another centre than the main window's.
+TEST_F(PlacementTest, RoundTripsLeaveEveryWindowWhereItWas) {
+    const QRect primary = screen_area(0);
+    const QSize main_frame = main().frameGeometry().size();
+    for (const QPoint corner : {QPoint(197, 205), primary.bottomRight() - QPoint(main_frame.width() - 1,
+                                                                                 main_frame.height() - 1)}) {
+        SCOPED_TRACE(corner.y());
+        main().move(corner);
+        const QPoint main_at = main().pos();
+        QPoint setup_at, loop_at, units_at;
+        for (int trip = 0; trip < 13; ++trip) {
+            SCOPED_TRACE(trip);
+            main().cmdconfigure->click();
+            if (trip == 0) setup_at = setup().pos();
+            EXPECT_EQ(setup().pos(), setup_at);
+            setup().cmdExit->click();
+            EXPECT_EQ(main().pos(), main_at);
+
+            main().cmdview_Click(1);
+            if (trip == 0) loop_at = loop_window().pos();
+            EXPECT_EQ(loop_window().pos(), loop_at);
+            frmMXunits& units = open_units(UnitModel::MX240);
+            if (trip == 0) units_at = units.pos();
+            EXPECT_EQ(units.pos(), units_at);
+            units.cmdExit->click();
+            EXPECT_EQ(loop_window().pos(), loop_at);
+            loop_window().cmdExit->click();
+            EXPECT_EQ(main().pos(), main_at);
+            EXPECT_TRUE(primary.contains(main().frameGeometry()));
+        }
+    }
+
+    // A window moved meanwhile is followed: the main window comes back centred on it.
+    main().move(QPoint(300, 200));
+    main().cmdconfigure->click();
+    setup().move(setup().pos() + QPoint(-60, -40));
+    const QPoint centre = setup().frameGeometry().center();
+    setup().cmdExit->click();
+    EXPECT_EQ(main().frameGeometry().center(), centre);
+}
+
 }  // namespace
 }  // namespace standwise::test

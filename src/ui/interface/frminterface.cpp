@@ -42,13 +42,7 @@ frminterface::frminterface(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frminterface"));
     setWindowTitle(QStringLiteral("Standwise - Interface"));
     build_menus();
-    standwise::set_shortcuts({{mnunew, QKeySequence(Qt::CTRL | Qt::Key_N)},
-                              {mnuload, QKeySequence(Qt::CTRL | Qt::Key_O)},
-                              {mnusave, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                              {mnuexit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-                              {mnureport, QKeySequence(Qt::CTRL | Qt::Key_R)},
-                              {mnuopenreport, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
-                              {mnuviewrelease, QKeySequence(Qt::Key_F1)}});
+    standwise::give_command_keys(this);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -56,7 +50,7 @@ frminterface::frminterface(standwise::AppContext& ctx) : ctx_(ctx) {
     SSTab1 = new QTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setAccessibleName(QStringLiteral("Interface workspace"));
-    standwise::keep_tab_arrows_out_of_tab_order(SSTab1);
+    standwise::give_tab_keys(SSTab1);
     SSTab1->addTab(build_interface_tab(), QStringLiteral("Interface"));
     SSTab1->addTab(build_sectors_tab(), QStringLiteral("Sectors"));
     SSTab1->addTab(build_zones_tab(), QStringLiteral("Zones"));

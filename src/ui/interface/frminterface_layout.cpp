@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ui/interface/frminterface.h"
+#include "ui/keyboard.h"
 #include "ui/open_configuration.h"
 #include "ui/recent_configurations.h"
 #include "ui/standby_readouts.h"
@@ -126,6 +127,7 @@ QWidget* frminterface::build_interface_tab() {
             option->setToolTip(tooltip);
             options->addWidget(option);
         }
+        standwise::choose_options_with_space(frame);
         channels->addWidget(frame);
     }
     content->addLayout(channels);

@@ -9,6 +9,7 @@
 
 #include "model/numbers.h"
 #include "ui/app_context.h"
+#include "ui/keyboard.h"
 #include "ui/widgets.h"
 
 using standwise::qs;
@@ -75,6 +76,7 @@ frmdevice_help::frmdevice_help(standwise::AppContext& ctx) : ctx_(ctx) {
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
     connect(cmdExit, &QPushButton::clicked, this, &frmdevice_help::cmdExit_Click);
     layout->addWidget(cmdExit, 0, Qt::AlignRight);
+    standwise::give_access_keys(this);
 }
 
 void frmdevice_help::fill(const standwise::SystemModel& model, int t) {

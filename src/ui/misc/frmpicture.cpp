@@ -6,13 +6,16 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "ui/accessibility.h"
 #include "ui/app_context.h"
+#include "ui/keyboard.h"
 #include "ui/misc/pictures.h"
 #include "ui/widgets.h"
 
 frmpicture::frmpicture(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frmpicture"));
     setWindowTitle(QStringLiteral("Printed Circuit Board Types"));
+    standwise::name_window(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     Label3 = standwise::heading_label(QStringLiteral("Example Card"), this);
@@ -40,6 +43,7 @@ frmpicture::frmpicture(standwise::AppContext& ctx) : ctx_(ctx) {
         grid->setColumnMinimumWidth(column, standwise::kCardHalfWidth);
         grid->setColumnStretch(column, 1);
     }
+    standwise::give_access_keys(this);
     Form_Load();
 }
 

@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QStringList>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -53,7 +54,7 @@ frmloopx::frmloopx(standwise::AppContext& ctx) : ctx_(ctx) {
     SSTab_loop = new QTabWidget(central);
     SSTab_loop->setObjectName(QStringLiteral("SSTab_loop"));
     SSTab_loop->setAccessibleName(QStringLiteral("Device families"));
-    standwise::keep_tab_arrows_out_of_tab_order(SSTab_loop);
+    standwise::give_tab_keys(SSTab_loop);
     for (const Family& family : kFamilies)
         SSTab_loop->addTab(build_family_tab(family.first_type, family.last_type),
                            QString::fromUtf8(family.caption));
@@ -148,13 +149,15 @@ void frmloopx::cmdMX240_Click() {
     open_unit_window(standwise::UnitModel::MX240);
 }
 
-// The MX240 window shows before it is filled; the other two are filled first.
+// The MX240 window shows before it is filled; the other two are filled first. Each opens with the
+// focus on its tree: on the count list the first arrow key would add or remove a unit.
 void frmloopx::open_unit_window(standwise::UnitModel unit_model) {
     finish_typed_unit_counts();
     frmMXunits& units = ctx_.unit_window(unit_model);
     standwise::place_over(&units, this);
     if (unit_model == standwise::UnitModel::MX240) {
         units.show();
+        units.TreeView1->setFocus(Qt::OtherFocusReason);
         units.populateForm(loop_number());
         hide();
         return;
@@ -162,6 +165,7 @@ void frmloopx::open_unit_window(standwise::UnitModel unit_model) {
     hide();
     units.populateForm(loop_number());
     units.show();
+    units.TreeView1->setFocus(Qt::OtherFocusReason);
 }
 
 int frmloopx::loop_number() const {

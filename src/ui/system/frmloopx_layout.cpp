@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <optional>
@@ -28,6 +29,14 @@ void frmloopx::build_menus() {
     mnuclear = standwise::add_menu_action(edit, "mnuclear", "Clear contents");
     connect(mnuexit, &QAction::triggered, this, &frmloopx::mnuexit_Click);
     connect(mnuclear, &QAction::triggered, this, &frmloopx::mnuclear_Click);
+    // The device help of the count list with the focus, as a click on the device's name shows it.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] {
+        const QWidget* focus = focusWidget();
+        for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t)
+            if (focus != nullptr && (focus == cmb_viewdata[t] || cmb_viewdata[t]->isAncestorOf(focus)))
+                lbldevice_help_Click(t);
+    });
 }
 
 QPushButton* frmloopx::change_button(const char* name, void (frmloopx::*handler)()) {
@@ -62,6 +71,8 @@ QWidget* frmloopx::build_family_tab(int first_type, int last_type) {
         auto* label = new standwise::ClickableLabel(frame);
         label->setObjectName(indexed_name("lbldevice_help", t));
         label->setCursor(Qt::WhatsThisCursor);
+        // A long name takes two lines where the window is narrow, so "Change" keeps its room.
+        label->setWordWrap(true);
         connect(label, &standwise::ClickableLabel::clicked, this, [this, t] { lbldevice_help_Click(t); });
         lbldevice_help[t] = label;
 

@@ -48,14 +48,7 @@ frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(QStringLiteral("Standwise - System"));
     build_menus();
-    standwise::set_shortcuts({{mnunew, QKeySequence(Qt::CTRL | Qt::Key_N)},
-                              {mnuload, QKeySequence(Qt::CTRL | Qt::Key_O)},
-                              {mnusave, QKeySequence(Qt::CTRL | Qt::Key_S)},
-                              {mnuexit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-                              {mnufull, QKeySequence(Qt::CTRL | Qt::Key_R)},
-                              {mnushort, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
-                              {mnuopenreport, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
-                              {mnuviewrelease, QKeySequence(Qt::Key_F1)}});
+    standwise::give_command_keys(this);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -66,7 +59,7 @@ frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
     SSTabentry->setAccessibleName(QStringLiteral("System workspace"));
     // With large text the twelve tabs may not all fit the screen's width; the rest scroll into view.
     SSTabentry->setUsesScrollButtons(true);
-    standwise::keep_tab_arrows_out_of_tab_order(SSTabentry);
+    standwise::give_tab_keys(SSTabentry);
     for (int n = 1; n <= standwise::kLoops; ++n)
         SSTabentry->addTab(build_loop_tab(n), QStringLiteral("Loop %1").arg(n));
     SSTabentry->addTab(build_site_tab(), QStringLiteral("Site Details"));

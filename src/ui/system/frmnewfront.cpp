@@ -15,11 +15,13 @@
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "calc/panel_cards.h"
 #include "model/numbers.h"
 #include "model/reference_tables.h"
 #include "platform/qt_window_placement.h"
+#include "ui/accessibility.h"
 #include "ui/app_context.h"
 #include "ui/keyboard.h"
 #include "ui/misc/frmpicture.h"
@@ -34,6 +36,7 @@ using standwise::str_number;
 frmnewfront::frmnewfront(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frmnewfront"));
     setWindowTitle(QStringLiteral("System Configuration"));
+    standwise::name_window(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinimizeButtonHint);
 
@@ -65,6 +68,14 @@ frmnewfront::frmnewfront(standwise::AppContext& ctx) : ctx_(ctx) {
     bottom->addStretch();
     bottom->addWidget(cmdhelp);
     bottom->addWidget(cmdExit);
+
+    // Tab runs down the frames as they stand, then to the buttons.
+    std::vector<QWidget*> order(optPSU.begin(), optPSU.end());
+    order.insert(order.end(), optsystem.begin(), optsystem.end());
+    order.insert(order.end(), cmbslot.begin(), cmbslot.end());
+    order.insert(order.end(), {cmdhelp, cmdExit});
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);

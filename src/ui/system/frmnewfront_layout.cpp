@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/keyboard.h"
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
 
@@ -28,6 +29,7 @@ QGroupBox* option_frame(QWidget* parent, const char* name, const char* title, co
         group->addButton(buttons[i], static_cast<int>(i));
         layout->addWidget(buttons[i]);
     }
+    standwise::choose_options_with_space(frame);
     return frame;
 }
 

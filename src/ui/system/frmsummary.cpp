@@ -6,10 +6,13 @@
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <cctype>
 
 #include "model/numbers.h"
@@ -78,7 +81,7 @@ frmsummary::frmsummary(standwise::AppContext& ctx, QWidget* parent) : QDialog(pa
     cmdopen->setObjectName(QStringLiteral("cmdopen"));
     cmdsave = new QPushButton(QStringLiteral("&Save as CSV…"), this);
     cmdsave->setObjectName(QStringLiteral("cmdsave"));
-    cmdclose = new QPushButton(QStringLiteral("Close"), this);
+    cmdclose = new QPushButton(QStringLiteral("&Close"), this);
     cmdclose->setObjectName(QStringLiteral("cmdclose"));
     connect(cmdopen, &QPushButton::clicked, this, &frmsummary::cmdopen_Click);
     connect(cmdsave, &QPushButton::clicked, this, &frmsummary::cmdsave_Click);
@@ -105,7 +108,18 @@ frmsummary::frmsummary(standwise::AppContext& ctx, QWidget* parent) : QDialog(pa
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grdsummary, 1);
     layout->addLayout(buttons);
-    resize(1100, 420);
+    fit_screen(QSize(1100, 420));
+}
+
+// The table scrolls where the screen is smaller than the window would like to be; the buttons
+// always stay on it.
+void frmsummary::fit_screen(QSize wanted) {
+    const QWidget* over = parentWidget() != nullptr ? parentWidget()->window() : this;
+    const QScreen* screen = over->screen();
+    if (screen == nullptr) return;
+    const QMargins frame =
+        over->windowHandle() != nullptr ? over->windowHandle()->frameMargins() : QMargins();
+    resize(wanted.boundedTo(screen->availableSize().shrunkBy(frame)).expandedTo(minimumSizeHint()));
 }
 
 // A row is marked by a pale red background and the word in its first cell's tooltip, so the mark
@@ -130,6 +144,14 @@ void frmsummary::show_rows(const std::string& folder, std::vector<standwise::Sum
     }
     grdsummary->setSortingEnabled(true);
     grdsummary->resizeColumnsToContents();
+    int columns = 0;
+    for (int c = 0; c < grdsummary->columnCount(); ++c)
+        columns += grdsummary->columnWidth(c);
+    const QMargins margins = layout()->contentsMargins();
+    fit_screen(QSize(columns + grdsummary->verticalHeader()->width() + 2 * grdsummary->frameWidth() +
+                         grdsummary->verticalScrollBar()->sizeHint().width() + margins.left() +
+                         margins.right(),
+                     height()));
     cmdsave->setEnabled(!rows_.empty());
     cmdopen->setEnabled(!rows_.empty());
     if (!rows_.empty()) grdsummary->selectRow(0);

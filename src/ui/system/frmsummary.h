@@ -53,6 +53,8 @@ protected:
 
 private:
     void poll_run();
+    /// Takes the size wanted where the screen of the window it belongs to has room for it.
+    void fit_screen(QSize wanted);
 
     standwise::AppContext& ctx_;
     std::string folder_;

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/accessibility.h"
 #include "ui/keyboard.h"
 #include "ui/system/units/frmmxunits.h"
 #include "ui/widgets.h"
@@ -45,6 +46,7 @@ QGroupBox* currents_frame(QWidget* parent, const char* name, const QString& titl
 }  // namespace
 
 void frmMXunits::build_layout() {
+    standwise::name_window(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinimizeButtonHint);
 
