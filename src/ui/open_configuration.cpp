@@ -33,13 +33,14 @@ std::optional<TextLines> read_or_told(Platform& platform, const std::string& pat
 
 void load_in(AppContext& ctx, const std::string& path, const TextLines& file, Workspace workspace) {
     if (workspace == Workspace::Interface) {
+        if (!workspace_shown(ctx, Workspace::Interface))
+            show_workspace(ctx, Workspace::Interface, &ctx.main());
         frminterface& window = ctx.interface_window();
-        if (!window.isVisible()) ctx.main().mnuswitch_to_interface_Click();
         window.open_configuration(path, file);
         window.SSTab1->setCurrentIndex(0);
     } else {
-        if (ctx.has_interface_window() && ctx.interface_window().isVisible())
-            ctx.interface_window().mnuswitch_to_system_Click();
+        if (workspace_shown(ctx, Workspace::Interface))
+            show_workspace(ctx, Workspace::System, &ctx.interface_window());
         ctx.main().open_configuration(path, file);
     }
 }

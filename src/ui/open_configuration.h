@@ -4,13 +4,13 @@
 
 #include <string>
 
+#include "ui/workspace_router.h"
+
 class QMimeData;
 
 namespace standwise {
 
 class AppContext;
-
-enum class Workspace { System, Interface };
 
 /// Opens a configuration named on the command line or dropped on a workspace's window: the
 /// marker on its first line decides which workspace's Load command loads it, that workspace coming

@@ -1,7 +1,10 @@
 // The project summary of a folder: a normal, an overloaded, a cut and an interface configuration,
 // their rows against their reports, and the window that shows them.
 #include <QCoreApplication>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <sstream>
 
 #include "calc/battery_choice.h"
@@ -173,6 +176,41 @@ TEST_F(ProjectSummaryTest, WindowShowsTheRowsSavesThemAsCsvAndOpensOne) {
     window->cmdopen->click();
     EXPECT_EQ(text(ctx->interface_window().txtlabel), "\"Plant\" room, east");
     EXPECT_TRUE(ctx->interface_window().isVisible());
+}
+
+// A long run goes on off the window's thread: its progress shows, the window's events go on, and
+// Cancel keeps the rows done so far.
+TEST_F(ProjectSummaryTest, LongRunShowsProgressAndCanBeCancelled) {
+    const TempFolder many;
+    const Texts lines = lines_of(overloaded);
+    for (int i = 0; i < 400; ++i)
+        write_text_lines(many.file("site_" + std::to_string(1000 + i) + ".cfg"), lines);
+    platform.choose_next(many.path());
+    main().mnusummary->trigger();
+    auto* window = main().findChild<frmsummary*>();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(window->running());
+    EXPECT_TRUE(window->prgsummary->isVisible());
+    EXPECT_TRUE(window->cmdcancel->isVisible());
+    EXPECT_EQ(window->prgsummary->maximum(), 400);
+
+    int ticks = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&ticks] { ++ticks; });
+    tick.start(1);
+    while (window->running())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_GT(ticks, 0);  // the event loop ran while rows were worked out
+    EXPECT_FALSE(window->prgsummary->isVisible());
+    EXPECT_EQ(window->grdsummary->rowCount(), 400);
+
+    window->summarise(many.path());
+    window->cmdcancel->click();
+    while (window->running())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_LT(window->rows().size(), 400u);
+    EXPECT_EQ(window->grdsummary->rowCount(), static_cast<int>(window->rows().size()));
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 }  // namespace

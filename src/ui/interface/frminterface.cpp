@@ -23,9 +23,9 @@
 #include "ui/keyboard.h"
 #include "ui/open_configuration.h"
 #include "ui/standby_readouts.h"
-#include "ui/system/frmmain.h"
 #include "ui/widgets.h"
 #include "ui/workspace_commands.h"
+#include "ui/workspace_router.h"
 #include "workspace/questions.h"
 
 using standwise::ChannelFunction;
@@ -192,11 +192,7 @@ void frminterface::mnunew_Click() {
 }
 
 void frminterface::mnuswitch_to_system_Click() {
-    hide();
-    frmmain& main = ctx_.main();
-    standwise::place_over(&main, this);
-    main.show();
-    main.SSTabentry->setCurrentIndex(frmmain::kSiteDetailsTab);
+    standwise::show_workspace(ctx_, standwise::Workspace::System, this);
 }
 
 void frminterface::mnuexit_Click() {

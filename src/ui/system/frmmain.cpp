@@ -28,7 +28,6 @@
 #include "platform/qt_window_placement.h"
 #include "platform/std_data_folders.h"
 #include "ui/app_context.h"
-#include "ui/interface/frminterface.h"
 #include "ui/keyboard.h"
 #include "ui/open_configuration.h"
 #include "ui/standby_readouts.h"
@@ -37,6 +36,7 @@
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
 #include "ui/workspace_commands.h"
+#include "ui/workspace_router.h"
 #include "workspace/questions.h"
 
 using standwise::Answer;
@@ -208,11 +208,7 @@ void frmmain::mnunew_Click() {
 
 // The system calculation stays as it is while the interface workspace is in front.
 void frmmain::mnuswitch_to_interface_Click() {
-    hide();
-    frminterface& window = ctx_.interface_window();
-    standwise::place_over(&window, this);
-    window.show();
-    window.SSTab1->setCurrentIndex(0);
+    standwise::show_workspace(ctx_, standwise::Workspace::Interface, this);
 }
 
 void frmmain::mnuviewrelease_Click() {
