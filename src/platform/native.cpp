@@ -3,8 +3,10 @@
 #include <cerrno>
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+
+// Needs windows.h before it.
+#include <shellapi.h>
 #endif
 
 namespace standwise {
