@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Standwise and runs every test: the core and window tests, the core tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and a short libFuzzer run of each file reader.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a short libFuzzer run of each file reader, and
+# the core built for Windows and tested under wine (scripts/windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh clang libclang-rt-dev desktop-file-utils poppler-utils
@@ -21,3 +22,6 @@ ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTANDWISE_FUZZ=ON
 cmake --build build-fuzz -j "$jobs"
 ctest --test-dir build-fuzz --output-on-failure -j "$jobs"
+
+# The core cross-built with MinGW-w64 and its tests run under wine.
+scripts/windows.sh
