@@ -2,9 +2,6 @@
 # share/standwise; a menu entry and icons), and a Debian package of it: cpack -G DEB.
 include(GNUInstallDirs)
 
-# The installed program finds its data in this folder relative to its own.
-file(RELATIVE_PATH STANDWISE_INSTALLED_DATA "${CMAKE_INSTALL_FULL_BINDIR}"
-    "${CMAKE_INSTALL_FULL_DATADIR}/standwise")
 target_compile_definitions(standwise_gui PRIVATE STANDWISE_INSTALLED_DATA="${STANDWISE_INSTALLED_DATA}")
 
 install(TARGETS standwise RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -8,21 +8,16 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 #include "cli/command_line.h"
+#include "cli/run_command_line.h"
+#include "cli/version_info.h"
 #include "model/reference_tables.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
-#include "ui/batch_report.h"
 #include "ui/open_configuration.h"
-#include "ui/project_summary.h"
+#include "ui/report_output.h"
 #include "ui/system/frmmain.h"
-#include "ui/version_info.h"
 
 namespace {
 
@@ -64,31 +59,15 @@ bool display_named(const std::vector<std::string>& raw) {
 #endif
 }
 
-int run_command_line(const standwise::CommandLine& line) {
-    using Action = standwise::CommandLine::Action;
-    switch (line.action) {
-        case Action::Help:
-            std::cout << standwise::usage_text();
-            return standwise::kBatchSuccess;
-        case Action::Version:
-            std::cout << "Standwise " << standwise::kStatusVersion << " (" << standwise::product_line()
-                      << ")\n";
-            return standwise::kBatchSuccess;
-        case Action::UsageError:
-            std::cerr << "standwise: " << line.error << "\n" << standwise::usage_text();
-            return standwise::kBatchUsageError;
-        case Action::Report:
-        case Action::Summary:
-        case Action::Windows:
-        case Action::Open:
-            break;
-    }
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);  // the report's own CR LF, unchanged
-#endif
-    if (line.action == Action::Summary)
-        return standwise::run_summary(line, standwise::program_data_folders(), std::cout, std::cerr);
-    return standwise::run_batch_reports(line, standwise::program_data_folders(), std::cout, std::cerr);
+// PDFs need the toolkit's fonts and painter, never a display: the toolkit starts offscreen and
+// none of the command line's options reach it.
+int run_pdf_reports(const standwise::CommandLine& line, char* program) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quiet_messages);
+    int argc = 1;
+    char* argv[] = {program, nullptr};
+    QGuiApplication app(argc, argv);
+    return *standwise::run_without_windows(line, standwise::write_pdf);
 }
 
 }  // namespace
@@ -96,29 +75,21 @@ int run_command_line(const standwise::CommandLine& line) {
 int main(int argc, char* argv[]) {
     using Action = standwise::CommandLine::Action;
     const std::vector<std::string> raw(argv + 1, argv + argc);
-    // Read before the toolkit starts, so that help and usage errors need no display.
+    // Everything but the windows runs without the toolkit: help, usage errors, reports and tables
+    // need no display, and file names are taken as the system gives them.
     const standwise::CommandLine early =
         standwise::parse_command_line(standwise::without_toolkit_options(raw));
     const Action action = early.action;
-    if (action == Action::Help || action == Action::Version || action == Action::UsageError)
-        return run_command_line(early);
+    if (action == Action::Report && early.pdf) return run_pdf_reports(early, argv[0]);
+    if (std::optional<int> status = standwise::run_without_windows(early)) return *status;
 
-    const bool batch = action == Action::Report || action == Action::Summary;
-    if (batch) {
-        // Reports are written over SSH and on build servers: no display is needed.
-        if (std::find(raw.begin(), raw.end(), "-platform") == raw.end())
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(quiet_messages);
-    } else {
-        if (!display_named(raw)) {
-            std::fputs(kNeedsDisplay, stderr);
-            return standwise::kBatchUsageError;
-        }
-        qInstallMessageHandler(display_failure);
+    if (!display_named(raw)) {
+        std::fputs(kNeedsDisplay, stderr);
+        return standwise::kBatchUsageError;
     }
-
+    qInstallMessageHandler(display_failure);
     QApplication app(argc, argv);
-    if (!batch) qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(nullptr);
     QApplication::setOrganizationName(QString::fromUtf8(standwise::kVersionInfo.company));
     QApplication::setApplicationName(QString::fromUtf8(standwise::kVersionInfo.title));
     // Ties the windows to the installed menu entry, whose icon the desktop then shows.
@@ -126,7 +97,6 @@ int main(int argc, char* argv[]) {
 
     // Read again from the toolkit, which gives every platform's file names in full.
     const standwise::CommandLine line = standwise::parse_command_line(arguments_after_program());
-    if (line.action != Action::Windows && line.action != Action::Open) return run_command_line(line);
 
     // Windows are hidden and shown in turn; the program ends only through its windows.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -136,7 +106,7 @@ int main(int argc, char* argv[]) {
     window.Form_Load();
     standwise::place_over(&window, nullptr);
     window.show();
-    if (line.action == Action::Open)
+    if (line.action == Action::Open && !line.configs.empty())
         standwise::open_configuration_file(ctx, line.configs.front(), standwise::Workspace::System);
     return QApplication::exec();
 }

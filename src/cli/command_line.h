@@ -6,9 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "files/report_text.h"
+
 namespace standwise {
 
-enum class ReportKind { Full, Short, Interface };
+/// Exit statuses of the command-line form.
+inline constexpr int kBatchSuccess = 0;
+inline constexpr int kBatchFileFailure = 1;
+inline constexpr int kBatchUsageError = 2;
 
 struct CommandLine {
     enum class Action { Windows, Open, Help, Version, Report, Summary, UsageError };

@@ -10,6 +10,9 @@
 
 namespace standwise {
 
+/// The reports the program writes: the system's full and short reports and the interface report.
+enum class ReportKind { Full, Short, Interface };
+
 /// The text with blanks appended until it is at least `length` characters long; a longer text is
 /// never cut. Characters, not bytes, are counted, so a name with accents lines up like any other.
 std::string makeuplength(std::string_view text, std::size_t length);

@@ -11,8 +11,6 @@ constexpr std::size_t kLabelWidth = 50;
 const std::string kRule(58, '-');
 const std::string kShortRule(10, '-');
 
-enum class ReportKind { Full, Short };
-
 // Builds a report line by line.
 class ReportWriter {
 public:

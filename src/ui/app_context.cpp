@@ -1,14 +1,17 @@
 #include "ui/app_context.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <filesystem>
 
 #include "ui/accessibility.h"
+#include "ui/interface/frminterface.h"
+#include "ui/misc/frmabout.h"
+#include "ui/misc/frmdevice_help.h"
+#include "ui/misc/frmpicture.h"
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmmain.h"
-#include "ui/widgets.h"
+#include "ui/system/frmnewfront.h"
+#include "ui/system/units/frmmxunits.h"
 
 namespace standwise {
 namespace {
@@ -20,12 +23,12 @@ void discard(std::unique_ptr<QWidget>& slot) {
 
 }  // namespace
 
-AppContext::AppContext(Platform& platform) : platform(platform) {
+AppContext::AppContext(Platform& platform) : platform(platform), system(platform), model(system.model) {
     install_accessibility();
 }
 
-// Windows go first, the interface windows before the system windows that open them; the model
-// and the platform outlive them all.
+// Windows go first, the interface windows before the system windows that open them; the
+// workspaces and the platform outlive them all.
 AppContext::~AppContext() {
     for (auto& unit : units_)
         unit.reset();
@@ -38,6 +41,34 @@ AppContext::~AppContext() {
     main_.reset();
 }
 
+frmmain& AppContext::main() {
+    return window<frmmain>(main_);
+}
+frmnewfront& AppContext::newfront() {
+    return window<frmnewfront>(newfront_);
+}
+frmloopx& AppContext::loopx() {
+    return window<frmloopx>(loopx_);
+}
+frmabout& AppContext::about() {
+    return window<frmabout>(about_);
+}
+frmpicture& AppContext::picture() {
+    return window<frmpicture>(picture_);
+}
+frmdevice_help& AppContext::device_help() {
+    return window<frmdevice_help>(device_help_);
+}
+frminterface& AppContext::interface_window() {
+    return window<frminterface>(interface_);
+}
+
+frmMXunits& AppContext::unit_window(UnitModel unit_model) {
+    auto& slot = units_[static_cast<std::size_t>(unit_model)];
+    if (!slot) slot = std::make_unique<frmMXunits>(*this, unit_model);
+    return static_cast<frmMXunits&>(*slot);
+}
+
 void AppContext::discard_picture() {
     discard(picture_);
 }
@@ -45,29 +76,27 @@ void AppContext::discard_device_help() {
     discard(device_help_);
 }
 
-CountValidation AppContext::validate_device_count(std::string_view text, int loop, int device_type) {
-    CountValidation result = standwise::validate_device_count(model, platform, text, loop, device_type);
-    if (result.loop) show_loop_result(*result.loop);
-    return result;
+void AppContext::started(const SystemModel& started_model) {
+    started_ = started_model;
+    system.start(started_);
+    refresh_system();
 }
 
-LoopResult AppContext::calc_loop(int loop) {
-    LoopResult result = standwise::calc_loop(model, platform, loop);
-    show_loop_result(result);
-    return result;
+InterfaceWorkspace& AppContext::interface_workspace() {
+    if (!interface_workspace_) interface_workspace_ = std::make_unique<InterfaceWorkspace>(model, platform);
+    return *interface_workspace_;
 }
 
-void AppContext::show_loop_result(const LoopResult& result) {
-    main().show_loop_result(result);
-    if (has_loopx()) loopx().show_loop_result(result);
+void AppContext::refresh_system() {
+    if (main_) main().refresh();
+    if (newfront_) newfront().refresh();
+    if (loopx_) loopx().refresh();
+    for (UnitModel unit_model : kUnitModels)
+        if (has_unit_window(unit_model)) unit_window(unit_model).refresh();
 }
 
-void AppContext::calc_system_standby() {
-    frmmain& window = main();
-    const SystemResult result =
-        standwise::calc_system_standby(model, platform, ss(window.txtma1->text()), ss(window.txtma2->text()),
-                                       ss(window.cmbalarm_time->currentText()));
-    window.show_system_result(result);
+void AppContext::refresh_interface() {
+    if (interface_) interface_window().refresh();
 }
 
 std::string AppContext::folder_for(FileKind kind) {

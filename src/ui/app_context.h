@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "calc/loop_calc.h"
-#include "calc/system_calc.h"
 #include "model/interface_model.h"
 #include "model/system_model.h"
 #include "platform/platform.h"
+#include "workspace/interface_workspace.h"
+#include "workspace/system_workspace.h"
 
 class frmmain;
 class frmnewfront;
@@ -36,10 +36,25 @@ public:
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
-    SystemModel model;
     Platform& platform;
+    /// The system workspace that the main, panel setup, loop and unit windows show.
+    SystemWorkspace system;
+    /// Its model, which start-up fills.
+    SystemModel& model;
 
-    // Windows, created hidden on first use. Each accessor is defined beside its window's class.
+    /// Takes the model start-up filled: the system workspace starts from it, and so does the
+    /// interface workspace when its window first opens.
+    void started(const SystemModel& started_model);
+    const SystemModel& started_model() const { return started_; }
+    /// The interface workspace, made on first use.
+    InterfaceWorkspace& interface_workspace();
+
+    /// Shows in every system window what the system workspace now holds.
+    void refresh_system();
+    /// Shows in the interface window what the interface workspace now holds.
+    void refresh_interface();
+
+    // Windows, created hidden on first use.
     frmmain& main();
     frmnewfront& newfront();
     frmloopx& loopx();
@@ -53,17 +68,13 @@ public:
     /// only when it exists).
     bool has_loopx() const { return loopx_ != nullptr; }
     bool has_interface_window() const { return interface_ != nullptr; }
+    bool has_unit_window(UnitModel unit_model) const {
+        return units_[static_cast<std::size_t>(unit_model)] != nullptr;
+    }
 
     /// Discards a window closed with its close box; the next use creates it again.
     void discard_picture();
     void discard_device_help();
-
-    // Calculation steps with their results shown in every window that shows them.
-    CountValidation validate_device_count(std::string_view text, int loop, int device_type);
-    LoopResult calc_loop(int loop);
-    void show_loop_result(const LoopResult& result);
-    /// Runs the system calculation with the main window's master alarm and alarm-time fields.
-    void calc_system_standby();
 
     /// Ends the program from either workspace: every window goes and the event loop stops.
     void end_program();
@@ -77,6 +88,8 @@ private:
     template <typename Window>
     Window& window(std::unique_ptr<QWidget>& slot);
 
+    SystemModel started_;
+    std::unique_ptr<InterfaceWorkspace> interface_workspace_;
     std::unique_ptr<QWidget> main_, newfront_, loopx_, about_, picture_, device_help_, interface_;
     std::array<std::unique_ptr<QWidget>, 3> units_;
     std::array<std::string, 3> last_folders_;

@@ -5,14 +5,9 @@ namespace standwise {
 
 class AppContext;
 
-enum class StartupMode {
-    Windowed,  // the about box as a splash and the two-second pause
-    Batch,     // nothing shown, no pause: the command-line reports
-};
-
 /// Makes the data folders, shows the about box as a splash while the device library and the
-/// reference tables are loaded, pauses two seconds, and sets up the main window with the default
-/// panel. The main window is left for the caller to show.
-void run_startup(AppContext& ctx, StartupMode mode = StartupMode::Windowed);
+/// reference tables are loaded, pauses two seconds, and sets up the system workspace with the
+/// default panel. The main window is left for the caller to show.
+void run_startup(AppContext& ctx);
 
 }  // namespace standwise

@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -76,6 +77,13 @@ void apply_colours(QWidget* widget) {
 
 void set_text(QLabel* label, const QString& text) {
     if (label->text() != text) label->setText(text);
+}
+
+void show_text(QLineEdit* field, const std::string& text) {
+    const QString shown = qs(text);
+    if (field->text() == shown) return;
+    const QSignalBlocker quiet(field);
+    field->setText(shown);
 }
 
 QString caption_text(const std::string& text) {

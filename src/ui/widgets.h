@@ -26,6 +26,10 @@ namespace standwise {
 /// change, and a recalculation mostly gives the figures already shown.
 void set_text(QLabel* label, const QString& text);
 
+/// Shows a workspace's text in a field without running the field's handling; a field that already
+/// holds it is left alone, so the cursor of someone typing stays where it is.
+void show_text(QLineEdit* field, const std::string& text);
+
 /// A label caption as the system writes it: a doubled "&" stands for one "&".
 QString caption_text(const std::string& text);
 /// The caption a label was given through caption_text, with its "&" doubled again.

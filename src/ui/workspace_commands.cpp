@@ -2,22 +2,14 @@
 
 #include <QWidget>
 
+#include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
 #include "ui/misc/frmabout.h"
-#include "platform/qt_window_placement.h"
 
 namespace standwise {
 
-bool user_confirms_clear(Platform& platform, const std::string& caption) {
-    return platform.ask_user(
-               std::string("This will clear the current configuration") + kCrLf + "Are you sure?", caption,
-               MessageStyle::YesNoQuestion) == Answer::Yes;
-}
-
 void exit_if_confirmed(AppContext& ctx) {
-    if (ctx.platform.ask_user("Are you sure you want to exit?\rUnsaved information will be lost",
-                              "Exit Program", MessageStyle::OkCancelExclamation) == Answer::Ok)
-        ctx.end_program();
+    if (user_confirms_exit(ctx.platform)) ctx.end_program();
 }
 
 void view_release_notes(Platform& platform) {

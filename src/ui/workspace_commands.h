@@ -5,15 +5,13 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "workspace/questions.h"
 
 class QWidget;
 
 namespace standwise {
 
 class AppContext;
-
-/// Asks before "New" clears a workspace's configuration; `caption` names the workspace's question.
-bool user_confirms_clear(Platform& platform, const std::string& caption);
 
 /// "Exit": ends the program once the user agrees that unsaved information will be lost.
 void exit_if_confirmed(AppContext& ctx);

@@ -19,7 +19,7 @@
 #include "support/samples.h"
 #include "system_window_fixture.h"
 #include "ui/interface/frminterface.h"
-#include "ui/project_summary.h"
+#include "workspace/project_summary.h"
 
 namespace standwise::test {
 namespace {

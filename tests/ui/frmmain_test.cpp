@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, StatusPanelsOpenTheLoopWindowOnlyForLoopsInUse) {
     main().stb_loadstatus_PanelClick(1);
     EXPECT_TRUE(loop_window().isVisible());
     EXPECT_FALSE(main().isVisible());
-    EXPECT_EQ(loop_window().loop_number, 1);
+    EXPECT_EQ(loop_window().loop_number(), 1);
 }
 
 TEST_F(MainWindowTest, ExitAndCloseAskBeforeEnding) {

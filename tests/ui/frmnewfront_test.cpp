@@ -72,8 +72,9 @@ TEST_F(PanelSetupTest, CardLimitRefusesTheCardAndRestoresTheSlot) {
 TEST_F(PanelSetupTest, TwoBrokenLimitsGiveTwoMessagesInTableOrder) {
     frmnewfront& w = setup();
     w.optsystem[2]->click();
-    w.skip_card_check = true;  // as a loaded configuration may hold more cards than allowed
-    fit(2, kSmtIo);
+    // as a loaded configuration may hold more cards than allowed
+    ctx->system.cmbslot_Click(2, kSmtIo, true);
+    ctx->refresh_system();
     EXPECT_EQ(model().cards.smt_io_cards, 1);
     platform.clear_messages();
 

@@ -1,13 +1,15 @@
 // The project summary of a folder: a normal, an overloaded, a cut and an interface configuration,
 // their rows against their reports, and the window that shows them.
+#include <QCoreApplication>
 #include <QTableWidget>
+#include <sstream>
 
 #include "files/interface_config.h"
 #include "support/samples.h"
 #include "system_files_fixture.h"
 #include "ui/interface/frminterface.h"
-#include "ui/project_summary.h"
 #include "ui/system/frmsummary.h"
+#include "workspace/project_summary.h"
 
 namespace standwise::test {
 namespace {
@@ -62,11 +64,18 @@ protected:
         EXPECT_EQ("Battery to fit: " + row.fit_72h, text(main().batteries.fit_72h));
     }
 
+    // The rows as the command line's table gives them, each after a fresh start.
+    std::vector<SummaryRow> summarise_folder() {
+        std::ostringstream start_up;
+        return summarise_all(configurations_in(platform, folder.path()),
+                             {platform.program_folder(), platform.user_folder()}, start_up);
+    }
+
     std::string normal, overloaded, cut, interface;
 };
 
 TEST_F(ProjectSummaryTest, RowsCarryTheFiguresTheReportsShow) {
-    const std::vector<SummaryRow> rows = summarise_folder(*ctx, folder.path());
+    const std::vector<SummaryRow> rows = summarise_folder();
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_TRUE(platform.messages.empty());  // the summary shows nothing of its own loads
 
@@ -98,11 +107,14 @@ TEST_F(ProjectSummaryTest, RowsCarryTheFiguresTheReportsShow) {
 }
 
 TEST_F(ProjectSummaryTest, WindowShowsTheRowsSavesThemAsCsvAndOpensOne) {
-    const std::vector<SummaryRow> rows = summarise_folder(*ctx, folder.path());
+    const std::vector<SummaryRow> rows = summarise_folder();
     platform.choose_next(folder.path());
     main().mnusummary->trigger();
     auto* window = main().findChild<frmsummary*>();
     ASSERT_NE(window, nullptr);
+    // The rows are worked out off the window's thread while its events go on.
+    while (window->running())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QTableWidget* table = window->grdsummary;
     ASSERT_EQ(table->rowCount(), 4);
     for (int r = 0; r < 4; ++r) {

@@ -91,7 +91,7 @@ TEST_F(ReportPdfTest, PagesFillInOrderAndTheFullReportTakesThePagesItsLinesNeed)
     const Texts report = main().full_report_lines();
     const std::vector<Texts> rich = pdf_pages(folder.file("rich.pdf"));
     EXPECT_EQ(body_of(rich, "Site: \"North\" wing, block 2 Site Id: ID 7, B"),
-              words_with_batteries(report, main().shown_result().batteries));
+              words_with_batteries(report, ctx->system.main.result->batteries));
     EXPECT_EQ(rich.size(), (report.size() + 7 + rows - 1) / rows);
     EXPECT_EQ(rich.back().back(), "The 84Ah battery covers 72hr standby");
 }

@@ -26,18 +26,14 @@
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
 #include "ui/workspace_commands.h"
+#include "workspace/questions.h"
 
 using standwise::ChannelFunction;
 using standwise::qs;
 using standwise::ss;
 
-frminterface& standwise::AppContext::interface_window() {
-    return window<frminterface>(interface_);
-}
-
 namespace {
 
-constexpr int kLastAddress = 200;
 constexpr int kAlarmTimes = 4;
 
 }  // namespace
@@ -70,168 +66,131 @@ frminterface::frminterface(standwise::AppContext& ctx) : ctx_(ctx) {
     setCentralWidget(central);
     connect_handlers();
     setAcceptDrops(true);
-    Form_Load();
+    refresh();
     standwise::give_access_keys(this);
     standwise::size_to_content(this, QSize(600, 0));
 }
 
 void frminterface::Form_Load() {
-    // Emptying a field that holds text runs its handling, as it would for the user.
-    txtaux_current->clear();
-    txtlabel->clear();
-    for (QLabel* label :
-         {lblstandby, lblinterface_q, lblinterface_a, lblaux_supply, lbl24hr_standby, lbl72hr_standby})
-        label->clear();
-    lblamphours->setText(qs("with" + standwise::str_number(standwise::kInterfaceBattery) + "Ah"));
+    ctx_.interface_workspace().Form_Load();
+    refresh();
+}
 
+// The lists are filled once; every control then shows what the workspace holds, set quietly.
+void frminterface::fill_lists() {
+    const QSignalBlocker quiet_address(cmbaddress);
     cmbaddress->clear();
     cmbaddress->addItem(QString());
-    for (int address = 0; address <= kLastAddress; ++address)
+    for (int address = 0; address <= standwise::kLastInterfaceAddress; ++address)
         cmbaddress->addItem(QString::number(address));
-    cmbaddress->setCurrentIndex(1);
+    const QSignalBlocker quiet_alarm(cmbalarm_time_interface);
+    cmbalarm_time_interface->clear();
+    for (int i = 0; i < kAlarmTimes; ++i)
+        cmbalarm_time_interface->addItem(qs(ctx_.model.alarm_times[i]));
+}
 
+void frminterface::refresh() {
+    const standwise::InterfaceWorkspace& ws = ctx_.interface_workspace();
+    const standwise::InterfaceSetup& setup = ws.setup;
+    if (cmbaddress->count() == 0) fill_lists();
     {
-        // The list is filled quietly so that only the selection below runs the handling.
-        const QSignalBlocker quiet(cmbalarm_time_interface);
-        cmbalarm_time_interface->clear();
-        for (int i = 0; i < kAlarmTimes; ++i)
-            cmbalarm_time_interface->addItem(qs(ctx_.model.alarm_times[i]));
-        cmbalarm_time_interface->setCurrentIndex(-1);
+        const QSignalBlocker quiet(cmbaddress);
+        cmbaddress->setCurrentIndex(setup.address_index);
     }
-    cmbalarm_time_interface->setCurrentIndex(0);
-
+    standwise::show_text(txtlabel, setup.label);
     for (int n = 1; n <= kChannels; ++n) {
-        optsector[n]->setChecked(true);
-        txtsector_current[n]->setEnabled(true);
-        txtsector_current[n]->clear();
-        txtzone_current[n]->setEnabled(false);
-        txtzone_current[n]->clear();
-        lblzone[n]->setEnabled(false);
-        lblma_zone[n]->setEnabled(false);
+        const standwise::InterfaceChannel& channel = setup.channels[n];
+        QRadioButton* option = channel.function == ChannelFunction::Zone     ? optzone[n]
+                               : channel.function == ChannelFunction::Sector ? optsector[n]
+                                                                             : optnc[n];
+        {
+            const QSignalBlocker quiet(option);
+            option->setChecked(true);
+        }
+        for (QRadioButton* other : {optzone[n], optsector[n], optnc[n]})
+            if (other != option) {
+                const QSignalBlocker quiet(other);
+                other->setChecked(false);
+            }
+        const bool zone = channel.function == ChannelFunction::Zone;
+        const bool sector = channel.function == ChannelFunction::Sector;
+        for (QWidget* control : {static_cast<QWidget*>(lblzone[n]), static_cast<QWidget*>(txtzone_current[n]),
+                                 static_cast<QWidget*>(lblma_zone[n])})
+            control->setEnabled(zone);
+        for (QWidget* control :
+             {static_cast<QWidget*>(lblsector[n]), static_cast<QWidget*>(txtsector_current[n]),
+              static_cast<QWidget*>(lblma_sector[n])})
+            control->setEnabled(sector);
+        standwise::show_text(txtzone_current[n], channel.zone_current);
+        standwise::show_text(txtsector_current[n], channel.sector_current);
     }
+    standwise::show_text(txtaux_current, setup.aux_current);
+    {
+        const QSignalBlocker quiet(cmbalarm_time_interface);
+        cmbalarm_time_interface->setCurrentIndex(setup.alarm_time_index);
+    }
+    standwise::set_sounder_time_tooltip({frmstandby, frmrequirements}, qs(ws.alarm_time()));
+    const standwise::InterfaceView& v = ws.view;
+    standwise::set_text(lblinterface_q, qs(v.quiescent));
+    standwise::set_text(lblinterface_a, qs(v.alarm));
+    standwise::set_text(lblaux_supply, qs(v.aux_supply));
+    standwise::set_text(lblstandby, qs(v.standby));
+    standwise::set_text(lblamphours, qs(v.amphours));
+    standwise::set_text(lbl24hr_standby, qs(v.capacity_24h));
+    standwise::set_text(lbl72hr_standby, qs(v.capacity_72h));
+    standwise::show_battery_selection(batteries, v.result.batteries);
 }
 
 standwise::InterfaceSetup frminterface::interface_setup() const {
-    standwise::InterfaceSetup setup;
-    setup.address_index = static_cast<std::int16_t>(std::max(0, cmbaddress->currentIndex()));
-    setup.label = ss(txtlabel->text());
-    for (int n = 1; n <= kChannels; ++n) {
-        standwise::InterfaceChannel& channel = setup.channels[n];
-        channel.function = optzone[n]->isChecked()     ? ChannelFunction::Zone
-                           : optsector[n]->isChecked() ? ChannelFunction::Sector
-                                                       : ChannelFunction::NotConnected;
-        channel.zone_current = ss(txtzone_current[n]->text());
-        channel.sector_current = ss(txtsector_current[n]->text());
-    }
-    setup.aux_current = ss(txtaux_current->text());
-    setup.alarm_time_index = static_cast<std::int16_t>(std::max(0, cmbalarm_time_interface->currentIndex()));
-    return setup;
+    return ctx_.interface_workspace().setup;
 }
 
-standwise::InterfaceReportInputs frminterface::report_inputs() const {
-    return {ss(cmbalarm_time_interface->currentText()), ss(lblstandby->text()), ss(lblamphours->text()),
-            ss(lbl24hr_standby->text()), ss(lbl72hr_standby->text())};
-}
-
-void frminterface::select_address(int position) {
-    cmbaddress->setCurrentIndex(position);
-}
-
-void frminterface::select_alarm_time(int position) {
-    if (cmbalarm_time_interface->currentIndex() == position) {
-        cmbalarm_time_interface_Change();
-    } else {
-        cmbalarm_time_interface->setCurrentIndex(position);
-    }
-}
-
-void frminterface::set_zone_controls(int n, bool enabled) {
-    for (QWidget* control : {static_cast<QWidget*>(lblzone[n]), static_cast<QWidget*>(txtzone_current[n]),
-                             static_cast<QWidget*>(lblma_zone[n])})
-        control->setEnabled(enabled);
-    txtzone_current[n]->clear();
-}
-
-void frminterface::set_sector_controls(int n, bool enabled) {
-    for (QWidget* control : {static_cast<QWidget*>(lblsector[n]), static_cast<QWidget*>(txtsector_current[n]),
-                             static_cast<QWidget*>(lblma_sector[n])})
-        control->setEnabled(enabled);
-    txtsector_current[n]->clear();
+const standwise::InterfaceResult& frminterface::shown_result() const {
+    return ctx_.interface_workspace().view.result;
 }
 
 void frminterface::optzone_Click(int n) {
-    set_zone_controls(n, true);
-    set_sector_controls(n, false);
-    calc_interface_standby();
+    ctx_.interface_workspace().optzone_Click(n);
+    ctx_.refresh_interface();
 }
 
 void frminterface::optsector_Click(int n) {
-    set_zone_controls(n, false);
-    set_sector_controls(n, true);
-    calc_interface_standby();
+    ctx_.interface_workspace().optsector_Click(n);
+    ctx_.refresh_interface();
 }
 
 void frminterface::optnc_Click(int n) {
-    set_zone_controls(n, false);
-    set_sector_controls(n, false);
-    calc_interface_standby();
+    ctx_.interface_workspace().optnc_Click(n);
+    ctx_.refresh_interface();
 }
 
-// A refused entry is emptied without a message; emptying runs the handling again, which then
-// accepts the empty field and recalculates.
+void frminterface::txtlabel_Change() {
+    ctx_.interface_workspace().txtlabel_Change(ss(txtlabel->text()));
+}
+
+void frminterface::cmbaddress_Click() {
+    ctx_.interface_workspace().select_address(std::max(0, cmbaddress->currentIndex()));
+}
+
+// A refused entry is emptied without a message.
 void frminterface::txtzone_current_Change(int n) {
-    const std::string text = ss(txtzone_current[n]->text());
-    const std::string checked = standwise::check_current_entry(text, standwise::kMaxZoneCurrent);
-    if (checked != text) {
-        txtzone_current[n]->setText(qs(checked));
-        return;
-    }
-    calc_interface_standby();
+    ctx_.interface_workspace().txtzone_current_Change(n, ss(txtzone_current[n]->text()));
+    ctx_.refresh_interface();
 }
 
 void frminterface::txtsector_current_Change(int n) {
-    const std::string text = ss(txtsector_current[n]->text());
-    const std::string checked = standwise::check_current_entry(text, standwise::kMaxSectorCurrent);
-    if (checked != text) {
-        txtsector_current[n]->setText(qs(checked));
-        return;
-    }
-    // The field just changed is the one emptied when the four sectors together are too much.
-    standwise::InterfaceSetup setup = interface_setup();
-    if (!text.empty() && standwise::check_sector_total(setup, n)) {
-        txtsector_current[n]->clear();
-        return;
-    }
-    calc_interface_standby();
+    ctx_.interface_workspace().txtsector_current_Change(n, ss(txtsector_current[n]->text()));
+    ctx_.refresh_interface();
 }
 
 void frminterface::txtaux_current_Change() {
-    const std::string text = ss(txtaux_current->text());
-    const std::string checked = standwise::check_current_entry(text, standwise::kMaxAuxCurrent);
-    if (checked != text) {
-        txtaux_current->setText(qs(checked));
-        return;
-    }
-    calc_interface_standby();
-    lblaux_supply->setText(qs(standwise::amps_text(standwise::text_value(text) / 1000)));
+    ctx_.interface_workspace().txtaux_current_Change(ss(txtaux_current->text()));
+    ctx_.refresh_interface();
 }
 
 void frminterface::cmbalarm_time_interface_Change() {
-    standwise::set_sounder_time_tooltip({frmstandby, frmrequirements},
-                                        cmbalarm_time_interface->currentText());
-    calc_interface_standby();
-}
-
-void frminterface::calc_interface_standby() {
-    last_result_ =
-        standwise::calc_interface_standby(interface_setup(), ss(cmbalarm_time_interface->currentText()));
-    const standwise::InterfaceResult& result = last_result_;
-    standwise::set_text(lblinterface_q, qs(result.quiescent_text));
-    standwise::set_text(lblinterface_a, qs(result.alarm_text));
-    standwise::set_text(lblstandby, qs(result.standby.standby_text));
-    standwise::set_text(lbl24hr_standby, qs(result.standby.capacity_24h_text));
-    standwise::set_text(lbl72hr_standby, qs(result.standby.capacity_72h_text));
-    standwise::show_battery_selection(batteries, result.batteries);
+    ctx_.interface_workspace().cmbalarm_time_interface_Change(cmbalarm_time_interface->currentIndex());
+    ctx_.refresh_interface();
 }
 
 void frminterface::mnunew_Click() {

@@ -39,13 +39,13 @@ public:
 
     /// Resets every field to the default setup; also run by "New Configuration".
     void Form_Load();
+    /// Shows what the interface workspace holds.
+    void refresh();
 
-    /// The setup as the controls hold it, for saving, the report and the calculation.
+    /// The setup as the workspace holds it.
     standwise::InterfaceSetup interface_setup() const;
     /// The interface calculation whose figures the window shows.
-    const standwise::InterfaceResult& shown_result() const { return last_result_; }
-    /// The figures beside the setup that the report copies from the window.
-    standwise::InterfaceReportInputs report_inputs() const;
+    const standwise::InterfaceResult& shown_result() const;
 
     // Files (frminterface_files.cpp).
     std::vector<std::string> configuration_lines() const;
@@ -63,10 +63,6 @@ public:
     void open_configuration(const std::string& path, const standwise::TextLines& file);
     standwise::RecentConfigurations& recent() { return *recent_; }
 
-    /// Selects a list position as a user's choice would, running the list's handling.
-    void select_address(int position);
-    void select_alarm_time(int position);
-
     // Event handlers; n is the channel 1..4.
     void optzone_Click(int n);
     void optsector_Click(int n);
@@ -75,7 +71,8 @@ public:
     void txtsector_current_Change(int n);
     void txtaux_current_Change();
     void cmbalarm_time_interface_Change();
-    void calc_interface_standby();
+    void txtlabel_Change();
+    void cmbaddress_Click();
 
     void mnunew_Click();
     void mnuload_Click();
@@ -129,11 +126,8 @@ private:
     QWidget* build_standby_tab();
     void connect_handlers();
 
-    /// Enables or disables a channel's zone or sector controls and empties its current.
-    void set_zone_controls(int n, bool enabled);
-    void set_sector_controls(int n, bool enabled);
+    void fill_lists();
 
     standwise::AppContext& ctx_;
-    standwise::InterfaceResult last_result_;  // the figures shown, which the report prints
     standwise::RecentConfigurations* recent_ = nullptr;
 };

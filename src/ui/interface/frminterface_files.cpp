@@ -1,8 +1,6 @@
 // The interface window's file commands: loading and saving its configuration, writing and
 // opening reports.
 #include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QTabWidget>
 
 #include "files/interface_config.h"
@@ -13,53 +11,19 @@
 #include "ui/recent_configurations.h"
 #include "ui/widgets.h"
 
-using standwise::qs;
-
 namespace {
 
 constexpr const char* kConfigFilter = "Interface configuration files (*.cfg)|*.cfg";
 constexpr const char* kReportFilter = "Report text files (*.txt)|*.txt";
 
-// Every value of a file goes into the window as the user would enter it, so the window's own
-// handling (emptying a channel's currents on an option change, the entry checks, the sector
-// total, the recalculation and the alarm-time tooltips) runs on loading too.
-class WindowTarget : public standwise::InterfaceConfigTarget {
-public:
-    explicit WindowTarget(frminterface& window) : w_(window) {}
-
-    void select_address(std::int16_t position) override { w_.select_address(position); }
-    void set_label(const std::string& text) override { w_.txtlabel->setText(qs(text)); }
-    // A "False" line leaves the channel as it is: exactly one of the three options is always set,
-    // and the line that sets another one unsets this one.
-    void set_zone_option(int channel, bool on) override { set_option(w_.optzone[channel], on); }
-    void set_sector_option(int channel, bool on) override { set_option(w_.optsector[channel], on); }
-    void set_nc_option(int channel, bool on) override { set_option(w_.optnc[channel], on); }
-    void set_sector_current(int channel, const std::string& text) override {
-        w_.txtsector_current[channel]->setText(qs(text));
-    }
-    void set_zone_current(int channel, const std::string& text) override {
-        w_.txtzone_current[channel]->setText(qs(text));
-    }
-    void set_aux_current(const std::string& text) override { w_.txtaux_current->setText(qs(text)); }
-    void select_alarm_time(std::int16_t position) override { w_.select_alarm_time(position); }
-
-private:
-    static void set_option(QRadioButton* option, bool on) {
-        if (on) option->setChecked(true);
-    }
-
-    frminterface& w_;
-};
-
 }  // namespace
 
 std::vector<std::string> frminterface::configuration_lines() const {
-    return standwise::interface_configuration_lines(interface_setup());
+    return ctx_.interface_workspace().configuration_lines();
 }
 
 std::vector<std::string> frminterface::report_lines() const {
-    return standwise::interface_report_lines(interface_setup(), last_result_, report_inputs(),
-                                             ctx_.platform.now());
+    return ctx_.interface_workspace().report_lines();
 }
 
 void frminterface::mnusave_Click() {
@@ -91,10 +55,9 @@ standwise::ConfigLoad frminterface::load_configuration(const std::string& path) 
 
 standwise::ConfigLoad frminterface::apply_configuration(const standwise::TextLines& file) {
     if (!file.read()) return standwise::unread_configuration(file);
-    WindowTarget target(*this);
-    return {standwise::ReadOutcome::Read,
-            {},
-            standwise::read_interface_configuration(file.lines, target, ctx_.platform)};
+    const standwise::ConfigReadStatus status = ctx_.interface_workspace().load(file.lines);
+    ctx_.refresh_interface();
+    return {standwise::ReadOutcome::Read, {}, status};
 }
 
 void frminterface::mnuload_Click() {

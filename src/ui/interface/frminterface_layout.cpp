@@ -269,6 +269,8 @@ void frminterface::connect_handlers() {
                 [this, n] { txtsector_current_Change(n); });
     }
     connect(txtaux_current, &QLineEdit::textChanged, this, &frminterface::txtaux_current_Change);
+    connect(txtlabel, &QLineEdit::textChanged, this, &frminterface::txtlabel_Change);
+    connect(cmbaddress, &QComboBox::currentIndexChanged, this, &frminterface::cmbaddress_Click);
     connect(cmbalarm_time_interface, &QComboBox::currentIndexChanged, this,
             &frminterface::cmbalarm_time_interface_Change);
     const std::pair<QAction*, void (frminterface::*)()> actions[] = {

@@ -1,20 +1,12 @@
 // The interface window's report on paper and in PDF, exactly as its text file holds it, under a
 // header with the interface's label. There is one report, so nothing asks which.
-#include "calc/battery_choice.h"
 #include "platform/platform.h"
 #include "ui/app_context.h"
 #include "ui/interface/frminterface.h"
 #include "ui/report_output.h"
 
 standwise::ReportDocument frminterface::report_document() const {
-    const std::string label = interface_setup().label;
-    standwise::ReportDocument document;
-    document.title = label.empty() ? "Interface report" : "Interface report - " + label;
-    if (!label.empty()) document.header = "Interface label: " + label;
-    document.lines = report_lines();
-    document.sections.push_back(
-        {"Battery selection", standwise::battery_selection_lines(last_result_.batteries)});
-    return document;
+    return ctx_.interface_workspace().report_document();
 }
 
 void frminterface::mnuprintreport_Click() {

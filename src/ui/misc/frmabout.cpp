@@ -5,14 +5,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "cli/version_info.h"
 #include "ui/app_context.h"
 #include "ui/misc/pictures.h"
-#include "ui/version_info.h"
 #include "ui/widgets.h"
-
-frmabout& standwise::AppContext::about() {
-    return window<frmabout>(about_);
-}
 
 frmabout::frmabout(standwise::AppContext&) {
     setObjectName(QStringLiteral("frmabout"));

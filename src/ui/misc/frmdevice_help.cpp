@@ -14,10 +14,6 @@
 using standwise::qs;
 using standwise::str_number;
 
-frmdevice_help& standwise::AppContext::device_help() {
-    return window<frmdevice_help>(device_help_);
-}
-
 namespace {
 
 struct HelpRow {

@@ -10,10 +10,6 @@
 #include "ui/misc/pictures.h"
 #include "ui/widgets.h"
 
-frmpicture& standwise::AppContext::picture() {
-    return window<frmpicture>(picture_);
-}
-
 frmpicture::frmpicture(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frmpicture"));
     setWindowTitle(QStringLiteral("Printed Circuit Board Types"));

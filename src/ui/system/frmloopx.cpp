@@ -11,8 +11,6 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "calc/loop_calc.h"
-#include "calc/unit_sums.h"
 #include "model/numbers.h"
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
@@ -21,14 +19,10 @@
 #include "ui/system/frmmain.h"
 #include "ui/system/units/frmmxunits.h"
 #include "ui/widgets.h"
+#include "workspace/questions.h"
 
-using standwise::MessageStyle;
 using standwise::qs;
 using standwise::ss;
-
-frmloopx& standwise::AppContext::loopx() {
-    return window<frmloopx>(loopx_);
-}
 
 namespace {
 
@@ -93,19 +87,23 @@ void frmloopx::initialiseForm() {
     standwise::give_access_keys(this);
 }
 
-void frmloopx::clear_load_units() {
-    lblload_units_alarm->clear();
-    lblload_units_standby->clear();
-}
-
-void frmloopx::show_counts(int loop) {
-    unit_count_typed_ = {};
+// The counts as the workspace holds them; a list that already shows its count is left alone,
+// so the cursor of someone typing stays where it is.
+void frmloopx::refresh() {
+    const standwise::LoopWindowView& v = ctx_.system.loop_window;
+    setWindowTitle(qs(v.title));
     for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t) {
         QComboBox* combo = cmb_viewdata[t];
-        const int count = ctx_.model.loop_device_count[loop][t];
-        combo->setCurrentIndex(count >= 0 && count < combo->count() ? count : -1);
-        combo->setEditText(QString::number(count));
+        const QString text = qs(v.counts[t]);
+        if (combo->currentText() == text && (combo->isEditable() || combo->currentIndex() >= 0)) continue;
+        const QSignalBlocker quiet(combo);
+        const int position = combo->findText(text);
+        combo->setCurrentIndex(position);
+        if (combo->isEditable()) combo->setEditText(text);
     }
+    standwise::set_text(lblload_units_standby, qs(v.units_standby));
+    standwise::set_text(lblload_units_alarm, qs(v.units_alarm));
+    standwise::set_back_colour(lblload_units_alarm, v.units_colour);
 }
 
 void frmloopx::focus_first_count() {
@@ -113,26 +111,13 @@ void frmloopx::focus_first_count() {
     cmb_viewdata[standwise::kFirstDevice]->setFocus();
 }
 
-void frmloopx::show_loop_result(const standwise::LoopResult& r) {
-    setWindowTitle(qs(r.loop_window_title));
-    standwise::set_text(lblload_units_standby, qs(r.units_standby_text));
-    standwise::set_text(lblload_units_alarm, qs(r.units_alarm_text));
-    standwise::set_back_colour(lblload_units_alarm, r.loop_colour);
-}
-
 void frmloopx::cmb_viewdata_Change(int t) {
     if (!ctx_.model.loop_form_ready) return;
     QComboBox* combo = cmb_viewdata[t];
-    // A unit count never stands without its units: the unit window changes both.
-    if (const std::optional<standwise::UnitModel> unit_model = standwise::unit_model_of(t)) {
+    if (const std::optional<standwise::UnitModel> unit_model = standwise::unit_model_of(t))
         unit_count_typed_[static_cast<std::size_t>(*unit_model)] = false;
-        ctx_.unit_window(*unit_model).count_typed_in_loop_window(loop_number, combo->currentText());
-        return;
-    }
-    const standwise::CountValidation result =
-        ctx_.validate_device_count(ss(combo->currentText()), loop_number, t);
-    // Putting back an empty text runs this handling again, which stores 0 and recalculates.
-    if (qs(result.text) != combo->currentText()) combo->setEditText(qs(result.text));
+    ctx_.system.cmb_viewdata_Change(t, ss(combo->currentText()));
+    ctx_.refresh_system();
     if (combo->currentText().isEmpty() && isVisible()) combo->setFocus();
 }
 
@@ -170,38 +155,24 @@ void frmloopx::open_unit_window(standwise::UnitModel unit_model) {
     standwise::place_over(&units, this);
     if (unit_model == standwise::UnitModel::MX240) {
         units.show();
-        units.populateForm(loop_number);
+        units.populateForm(loop_number());
         hide();
         return;
     }
     hide();
-    units.populateForm(loop_number);
+    units.populateForm(loop_number());
     units.show();
 }
 
-// The counts are set back quietly and the loop is worked out once, so clearing an overloaded
-// loop does not report the overload again on the way down.
-void frmloopx::clear_configuration(int loop) {
-    standwise::SystemModel& model = ctx_.model;
-    const bool ready = model.loop_form_ready;
-    model.loop_form_ready = false;
-    unit_count_typed_ = {};
-    for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t) {
-        cmb_viewdata[t]->setCurrentIndex(0);
-        cmb_viewdata[t]->setEditText(QStringLiteral("0"));
-        model.loop_device_count[loop][t] = 0;
-    }
-    model.loop_form_ready = ready;
-    for (standwise::UnitModel unit : standwise::kUnitModels)
-        standwise::clearLoop(model, unit, loop);
-    ctx_.calc_loop(loop);
+int frmloopx::loop_number() const {
+    return ctx_.system.loop_window.loop_number;
 }
 
 void frmloopx::mnuclear_Click() {
-    if (ctx_.platform.ask_user(
-            std::string("This will clear this loops configuration") + standwise::kCrLf + "Are you sure?",
-            "Clear loop configuration", MessageStyle::YesNoQuestion) == standwise::Answer::Yes)
-        clear_configuration(loop_number);
+    if (!standwise::user_confirms_clear_loop(ctx_.platform)) return;
+    unit_count_typed_ = {};
+    ctx_.system.clear_configuration(loop_number());
+    ctx_.refresh_system();
 }
 
 void frmloopx::cmdExit_Click() {
@@ -217,9 +188,8 @@ void frmloopx::mnuexit_Click() {
 void frmloopx::leave() {
     standwise::place_over(&ctx_.main(), this);
     ctx_.main().show();
-    if (loop_number < 1 || loop_number > standwise::kLoops) return;
-    ctx_.calc_loop(loop_number);
-    ctx_.calc_system_standby();
+    ctx_.system.leave_loop_window();
+    ctx_.refresh_system();
 }
 
 // The close box leaves the window as Exit does; the window and its lists are kept.
@@ -231,5 +201,6 @@ void frmloopx::closeEvent(QCloseEvent* event) {
 
 void frmloopx::showEvent(QShowEvent* event) {
     make_lists_editable();
+    refresh();
     QMainWindow::showEvent(event);
 }

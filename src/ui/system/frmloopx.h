@@ -27,15 +27,11 @@ public:
 
     /// Builds the count lists and label tooltips from the device library.
     void initialiseForm();
-    /// Sets every count of the loop to 0, empties its interface units and recalculates it.
-    void clear_configuration(int loop);
-
-    // Used by the main window when it opens the window for a loop.
-    void clear_load_units();
-    /// Shows the stored counts of a loop; a count beyond its list is shown as typed text.
-    void show_counts(int loop);
+    /// Shows what the system workspace holds for the open loop.
+    void refresh();
     void focus_first_count();
-    void show_loop_result(const standwise::LoopResult& result);
+    /// The loop the window is open on.
+    int loop_number() const;
 
     /// For the unit models' types 75, 76 and 77 the change is the unit window's own count change,
     /// run when the typed count is finished (Return, leaving the field, a pick from the list).
@@ -48,8 +44,6 @@ public:
     void cmdExit_Click();
     void mnuexit_Click();
     void mnuclear_Click();
-
-    int loop_number = 0;
 
     QTabWidget* SSTab_loop = nullptr;
     std::array<QComboBox*, standwise::kDeviceTypes> cmb_viewdata{};

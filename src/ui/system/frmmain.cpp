@@ -37,22 +37,12 @@
 #include "ui/system/frmnewfront.h"
 #include "ui/widgets.h"
 #include "ui/workspace_commands.h"
+#include "workspace/questions.h"
 
 using standwise::Answer;
 using standwise::MessageStyle;
 using standwise::qs;
 using standwise::ss;
-
-frmmain& standwise::AppContext::main() {
-    return window<frmmain>(main_);
-}
-
-namespace {
-
-constexpr int kMasterAlarmsTab = 10;
-constexpr int kStandbyTab = 11;
-
-}  // namespace
 
 frmmain::frmmain(standwise::AppContext& ctx) : ctx_(ctx) {
     setObjectName(QStringLiteral("frmmain"));
@@ -102,140 +92,107 @@ void frmmain::Form_Load() {
     standwise::run_startup(ctx_);
 }
 
-// The application data folder, made for an installed program, is the one whose failure is worth a
-// message: without it no configuration or report has its folder.
-void frmmain::make_data_folders() {
-    standwise::Platform& platform = ctx_.platform;
-    const std::string base = platform.user_folder();
-    if (base != platform.program_folder()) {
-        if (std::optional<std::string> failure = standwise::make_folder_path(base))
-            platform.ask_user("The folder for configurations and reports cannot be made:" +
-                                  std::string(standwise::kCrLf) + base + standwise::kCrLf + *failure + ".",
-                              "Data Folders", standwise::MessageStyle::OkExclamation);
-    }
-    for (const char* folder : {"interface_reports", "full_reports", "short_reports", "configurations"})
-        platform.make_folder(standwise::user_data_path(platform, folder));
-}
-
-void frmmain::clear_system_window() {
-    lbldate->setText(qs(standwise::format_date(ctx_.platform.now())));
-    standwise::set_back_colour(lbldevices, standwise::Colour::ButtonFace);
-    lbldevices->setText(QStringLiteral("0"));
+// Every control shows what the workspace holds; setting them is quiet, as only the user's own
+// changes are events.
+void frmmain::refresh() {
+    const standwise::SystemWorkspace& ws = ctx_.system;
+    const standwise::MainView& v = ws.main;
+    setWindowTitle(qs(ws.title()));
+    standwise::set_text(lbldate, qs(v.date));
+    standwise::set_text(lbldevices, standwise::caption_text(v.devices));
+    standwise::set_back_colour(lbldevices, v.devices_colour);
     for (int n = 1; n <= standwise::kLoops; ++n) {
-        for (standwise::UnitModel unit : standwise::kUnitModels)
-            standwise::clearLoop(ctx_.model, unit, n);
-        lbltotal_devices[n]->setText(QStringLiteral("0"));
-        for (QLabel* label :
-             {lblloop_curr[n], lblcurrent_a[n], lblcurrent_s[n], lblload_units_a[n], lblload_units_s[n]})
-            label->clear();
+        const standwise::LoopView& loop = v.loops[n];
+        standwise::set_text(lblcurrent_s[n], qs(loop.current_s));
+        standwise::set_text(lblcurrent_a[n], qs(loop.current_a));
+        standwise::set_text(lblload_units_s[n], qs(loop.load_units_s));
+        standwise::set_text(lblload_units_a[n], qs(loop.load_units_a));
+        standwise::set_text(lbltotal_devices[n], qs(loop.total_devices));
+        standwise::set_text(lblloop_curr[n], qs(loop.loop_curr));
+        for (QLabel* label : {lblload_units_a[n], lblcurrent_a[n], lblloop_curr[n]})
+            standwise::set_back_colour(label, loop.colour);
+        stb_loadstatus->panel(n)->setText(qs(loop.status));
+        stb_loadstatus->panel(n)->set_sunken(loop.in_use);
+        const QSignalBlocker quiet(SSTabentry);
+        SSTabentry->setTabEnabled(n - 1, loop.in_use);
     }
-    for (QLabel* label : {lblsystem, lblrams, lblnetworks, lblios, lblloops, lblcontroller})
-        label->clear();
-    chkflash_back->setChecked(false);
-    txtma1->setText(QStringLiteral("0"));
-    txtma2->setText(QStringLiteral("0"));
-    for (QLabel* label : {lblloops_total_q, lblloops_total_a, lblsystem_total_q, lblsystem_total_a,
-                          lbl24hr_standby, lbl72hr_standby, lblstandby})
-        label->clear();
-    lbldevices->setText(QStringLiteral("0"));
-    txtsite->clear();
-    txtsiteid->clear();
-    select_alarm_time(0);
-    for (int n = 1; n <= standwise::kLoops; ++n) {
-        SSTabentry->setTabEnabled(n - 1, false);
-        stb_loadstatus->panel(n)->set_sunken(false);
-        stb_loadstatus->panel(n)->setText(QStringLiteral("Not used"));
+    // A tab that goes out of use moves the selection on, which the workspace hears as a click.
+    if (!SSTabentry->isTabEnabled(v.current_tab)) ctx_.system.SSTabentry_Click(SSTabentry->currentIndex());
+    const std::pair<QLabel*, const std::string*> summary[] = {
+        {lblsystem, &v.system},    {lblcontroller, &v.controller},  {lblloops, &v.loop_cards},
+        {lblios, &v.io_cards},     {lblnetworks, &v.network_cards}, {lblrams, &v.ram_cards},
+        {lblamphours, &v.amphours}};
+    for (const auto& [label, text] : summary)
+        standwise::set_text(label, qs(*text));
+    chkflash_back->setChecked(v.flash_backplane);
+    standwise::show_text(txtsite, ws.site);
+    standwise::show_text(txtsiteid, ws.site_id);
+    standwise::show_text(txtma1, ws.master_alarm_1);
+    standwise::show_text(txtma2, ws.master_alarm_2);
+    refresh_maximum_ma();
+    {
+        const QSignalBlocker quiet(cmbalarm_time);
+        cmbalarm_time->setCurrentIndex(ws.alarm_position);
     }
-    SSTabentry->setCurrentIndex(kSiteDetailsTab);
-}
-
-void frmmain::update_loop_tabs() {
-    for (int n = 1; n <= standwise::kLoops; ++n) {
-        standwise::StatusPanel* panel = stb_loadstatus->panel(n);
-        if (ctx_.model.loop_on_loop_card(n)) {
-            SSTabentry->setTabEnabled(n - 1, true);
-            panel->set_sunken(true);
-            panel->setText(QStringLiteral("Loop %1 OK").arg(n));
-            ctx_.calc_loop(n);
-        } else {
-            ctx_.loopx().loop_number = n;
-            ctx_.loopx().clear_configuration(n);
-            SSTabentry->setTabEnabled(n - 1, false);
-            panel->setText(QStringLiteral("Not used"));
-            panel->set_sunken(false);
-        }
+    if (ws.alarm_position >= 0)
+        standwise::set_sounder_time_tooltip({frmstandby, frmrequirements}, qs(ws.alarm_time()));
+    standwise::set_text(lblloops_total_q, qs(v.loops_total_q));
+    standwise::set_text(lblloops_total_a, qs(v.loops_total_a));
+    standwise::set_text_colour(lblloops_total_a, v.loops_total_a_colour);
+    standwise::set_text(lblsystem_total_q, qs(v.system_total_q));
+    standwise::set_text(lblsystem_total_a, qs(v.system_total_a));
+    standwise::set_text(lblstandby, qs(v.standby));
+    standwise::set_back_colour(lblstandby, v.standby_colour);
+    standwise::set_text(lbl24hr_standby, qs(v.capacity_24h));
+    standwise::set_text(lbl72hr_standby, qs(v.capacity_72h));
+    standwise::show_battery_selection(batteries,
+                                      v.result ? v.result->batteries : standwise::BatterySelection{});
+    if (SSTabentry->currentIndex() != v.current_tab) {
+        const QSignalBlocker quiet(SSTabentry);
+        SSTabentry->setCurrentIndex(v.current_tab);
     }
-}
-
-void frmmain::txtsite_Change() {
-    setWindowTitle(qs("Standwise - System - " + ctx_.model.panel().name + " - ") + txtsite->text());
 }
 
 void frmmain::SSTabentry_Click() {
-    const int tab = SSTabentry->currentIndex();
-    if (tab == kMasterAlarmsTab) refresh_maximum_ma();
-    if ((tab == kStandbyTab || tab == kSiteDetailsTab) &&
-        ctx_.model.total_detection_devices > standwise::kMaxPanelDetectionDevices) {
-        ctx_.platform.ask_user("EN & BS Input/Detection count may have been exceeded for panel.",
-                               "Fire Standards Warning", MessageStyle::OkExclamation);
-    }
+    ctx_.system.SSTabentry_Click(SSTabentry->currentIndex());
+    ctx_.refresh_system();
 }
 
 void frmmain::refresh_maximum_ma() {
-    lblmaximum_ma->setText(
-        qs("(Maximum circuit load" + standwise::str_number(ctx_.model.panel().max_master_alarm_ma) + "mA)."));
+    lblmaximum_ma->setText(qs(ctx_.system.maximum_ma_text()));
+}
+
+void frmmain::txtsite_Change() {
+    ctx_.system.txtsite_Change(ss(txtsite->text()));
+    setWindowTitle(qs(ctx_.system.title()));
+}
+
+void frmmain::txtsiteid_Change() {
+    ctx_.system.txtsiteid_Change(ss(txtsiteid->text()));
 }
 
 void frmmain::txtma1_Change() {
-    check_master_alarm(txtma1, txtma2);
+    ctx_.system.txtma1_Change(ss(txtma1->text()));
+    ctx_.refresh_system();
 }
+
 void frmmain::txtma2_Change() {
-    check_master_alarm(txtma2, txtma1);
-}
-
-// A refused load is emptied without a message; emptying runs this check again, which then only
-// recalculates. A negative load is refused too: it would lower the panel's alarm current.
-void frmmain::check_master_alarm(QLineEdit* changed, QLineEdit* other) {
-    const double maximum = ctx_.model.panel().max_master_alarm_ma;
-    const std::optional<double> value = standwise::parse_number(ss(changed->text()));
-    bool refused = !value || *value < 0 || *value > maximum;
-    if (!refused) {
-        const double other_value = standwise::parse_number(ss(other->text())).value_or(0);
-        refused = *value + other_value > maximum;
-    }
-    if (refused && !changed->text().isEmpty()) {
-        changed->clear();
-        return;
-    }
-    ctx_.calc_system_standby();
-}
-
-void frmmain::select_alarm_time(int position) {
-    if (cmbalarm_time->currentIndex() == position) {
-        cmbalarm_time_Change();
-    } else {
-        cmbalarm_time->setCurrentIndex(position);
-    }
+    ctx_.system.txtma2_Change(ss(txtma2->text()));
+    ctx_.refresh_system();
 }
 
 void frmmain::cmbalarm_time_Change() {
-    standwise::set_sounder_time_tooltip({frmstandby, frmrequirements}, cmbalarm_time->currentText());
-    ctx_.calc_system_standby();
+    ctx_.system.cmbalarm_time_Change(cmbalarm_time->currentIndex());
+    ctx_.refresh_system();
 }
 
 void frmmain::cmdview_Click(int n) {
     frmloopx& loop_window = ctx_.loopx();
-    ctx_.model.current_loop = static_cast<std::int16_t>(n);
-    loop_window.loop_number = n;
-    loop_window.clear_load_units();
     hide();
-    loop_window.setWindowTitle(qs(standwise::loop_window_title(ctx_.model, n)));
+    ctx_.system.cmdview_Click(n);
+    ctx_.refresh_system();
     standwise::place_over(&loop_window, this);
     loop_window.show();
-    ctx_.model.loop_form_ready = false;
-    loop_window.show_counts(n);
-    ctx_.calc_loop(n);
-    ctx_.model.loop_form_ready = true;
     loop_window.focus_first_count();
 }
 
@@ -252,19 +209,8 @@ void frmmain::cmdconfigure_Click() {
 
 void frmmain::mnunew_Click() {
     if (!standwise::user_confirms_clear(ctx_.platform, "Clear System Configuration")) return;
-    for (int n = 1; n <= standwise::kLoops; ++n) {
-        for (int t = standwise::kFirstDevice; t <= standwise::kLastDevice; ++t)
-            ctx_.model.loop_device_count[n][t] = 0;
-        ctx_.model.loop_device_total[n] = 0;
-    }
-    // The figures derived from the counts follow the cleared loops at once, so resetting the window
-    // never warns about the configuration just cleared.
-    ctx_.model.total_detection_devices = 0;
-    ctx_.model.loop_currents = {};
-    ctx_.model.all_loops_quiescent = 0;
-    ctx_.model.all_loops_alarm = 0;
-    clear_system_window();
-    ctx_.newfront().setup_default_system();
+    ctx_.system.mnunew_Click();
+    ctx_.refresh_system();
 }
 
 // The system calculation stays as it is while the interface workspace is in front.
@@ -289,9 +235,7 @@ void frmmain::mnuexit_Click() {
 }
 
 bool frmmain::Form_QueryUnload() {
-    return ctx_.platform.ask_user(std::string("Are you sure you want to exit?") + standwise::kCrLf +
-                                      "Any unsaved information will be lost.",
-                                  "Exit - Caldris Standwise", MessageStyle::YesNoQuestion) == Answer::Yes;
+    return standwise::user_confirms_close(ctx_.platform);
 }
 
 void frmmain::closeEvent(QCloseEvent* event) {
@@ -316,34 +260,5 @@ void frmmain::dropEvent(QDropEvent* event) {
 void frmmain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The panel may have changed while this window was hidden.
-    if (SSTabentry->currentIndex() == kMasterAlarmsTab) refresh_maximum_ma();
-}
-
-void frmmain::show_loop_result(const standwise::LoopResult& r) {
-    const int n = r.loop;
-    standwise::set_text(lblcurrent_s[n], qs(r.current_s_text));
-    standwise::set_text(lblcurrent_a[n], qs(r.current_a_text));
-    standwise::set_text(lblload_units_s[n], qs(r.load_units_s_text));
-    standwise::set_text(lblload_units_a[n], qs(r.load_units_a_text));
-    standwise::set_text(lbltotal_devices[n], qs(r.total_devices_text));
-    standwise::set_text(lblloop_curr[n], qs(r.loop_curr_text));
-    for (QLabel* label : {lblload_units_a[n], lblcurrent_a[n], lblloop_curr[n]})
-        standwise::set_back_colour(label, r.loop_colour);
-    stb_loadstatus->panel(n)->setText(qs(r.status_text));
-    standwise::set_text(lbldevices, standwise::caption_text(r.panel.caption));
-    standwise::set_back_colour(lbldevices, r.panel.colour);
-    standwise::set_text(lblloops_total_q, qs(r.totals.quiescent_text));
-    standwise::set_text(lblloops_total_a, qs(r.totals.alarm_text));
-}
-
-void frmmain::show_system_result(const standwise::SystemResult& r) {
-    shown_result_ = r;
-    standwise::set_text_colour(lblloops_total_a, r.loops_total_a_text_colour);
-    standwise::set_text(lblsystem_total_q, qs(r.system_total_q_text));
-    standwise::set_text(lblsystem_total_a, qs(r.system_total_a_text));
-    standwise::set_text(lblstandby, qs(r.standby.standby_text));
-    standwise::set_back_colour(lblstandby, r.standby_colour);
-    standwise::set_text(lbl24hr_standby, qs(r.standby.capacity_24h_text));
-    standwise::set_text(lbl72hr_standby, qs(r.standby.capacity_72h_text));
-    standwise::show_battery_selection(batteries, r.batteries);
+    refresh_maximum_ma();
 }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "calc/system_calc.h"
 #include "files/system_config.h"
 #include "model/system_model.h"
 #include "ui/standby_readouts.h"
+#include "workspace/system_workspace.h"
 
 class QAction;
 class frmsummary;
@@ -35,16 +35,13 @@ struct ReportDocument;
 class frmmain : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kSiteDetailsTab = 8;
+    static constexpr int kSiteDetailsTab = standwise::kSiteDetailsTab;
 
     explicit frmmain(standwise::AppContext& ctx);
 
-    // Operations other windows call.
     void Form_Load();
-    void update_loop_tabs();
-    void txtsite_Change();
-    void clear_system_window();
-    void make_data_folders();
+    /// Shows what the system workspace holds.
+    void refresh();
 
     // Configuration files and reports (frmmain_files.cpp).
     std::vector<std::string> configuration_lines() const;
@@ -64,13 +61,10 @@ public:
     standwise::ReportDocument full_report_document();
     standwise::ReportDocument short_report_document();
 
-    void show_loop_result(const standwise::LoopResult& result);
-    void show_system_result(const standwise::SystemResult& result);
-    /// The system calculation whose figures the window shows.
-    const standwise::SystemResult& shown_result() const { return shown_result_; }
-
     // Event handlers.
     void SSTabentry_Click();
+    void txtsite_Change();
+    void txtsiteid_Change();
     void txtma1_Change();
     void txtma2_Change();
     void cmbalarm_time_Change();
@@ -140,14 +134,9 @@ private:
     void build_status_bars(QWidget* central);
     void connect_handlers();
 
-    void check_master_alarm(QLineEdit* changed, QLineEdit* other);
-    void select_alarm_time(int position);
     void refresh_maximum_ma();
-    standwise::SystemReportInputs report_inputs() const;
-    standwise::ReportDocument report_document(const std::string& title, std::vector<std::string> lines) const;
 
     standwise::AppContext& ctx_;
-    standwise::SystemResult shown_result_;
     frmsummary* summary_ = nullptr;  // the project summary, made on first use
     standwise::RecentConfigurations* recent_ = nullptr;
 };

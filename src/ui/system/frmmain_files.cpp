@@ -10,7 +10,6 @@
 #include "ui/recent_configurations.h"
 #include "ui/system/frmmain.h"
 #include "ui/system/frmsummary.h"
-#include "ui/system/system_config_loader.h"
 #include "ui/widgets.h"
 
 using standwise::ss;
@@ -22,10 +21,7 @@ constexpr const char* kConfigFilter = "System configuration files (*.cfg)|*.cfg"
 }  // namespace
 
 std::vector<std::string> frmmain::configuration_lines() const {
-    const standwise::SystemWindowFields fields{ss(txtsite->text()), ss(txtsiteid->text()),
-                                               ss(lbldate->text()), ss(txtma1->text()),
-                                               ss(txtma2->text()),  cmbalarm_time->currentIndex()};
-    return standwise::system_configuration_lines(ctx_.model, fields);
+    return ctx_.system.configuration_lines();
 }
 
 standwise::ConfigLoad frmmain::load_configuration(const std::string& path) {
@@ -34,42 +30,17 @@ standwise::ConfigLoad frmmain::load_configuration(const std::string& path) {
 
 standwise::ConfigLoad frmmain::apply_configuration(const standwise::TextLines& file) {
     if (!file.read()) return standwise::unread_configuration(file);
-    standwise::SystemConfigLoader loader(ctx_);
-    return {standwise::ReadOutcome::Read,
-            {},
-            standwise::read_system_configuration(file.lines, ctx_.model, loader, ctx_.platform)};
-}
-
-// The reports repeat the figures exactly as the calculations left them in the labels.
-standwise::SystemReportInputs frmmain::report_inputs() const {
-    standwise::SystemReportInputs in;
-    in.site = ss(txtsite->text());
-    in.site_id = ss(txtsiteid->text());
-    in.master_alarm_1 = ss(txtma1->text());
-    in.master_alarm_2 = ss(txtma2->text());
-    in.alarm_time = ss(cmbalarm_time->currentText());
-    in.devices = standwise::stored_caption(lbldevices);
-    in.loops_total_q = ss(lblloops_total_q->text());
-    in.loops_total_a = ss(lblloops_total_a->text());
-    in.system_total_q = ss(lblsystem_total_q->text());
-    in.system_total_a = ss(lblsystem_total_a->text());
-    in.standby = ss(lblstandby->text());
-    in.amphours = ss(lblamphours->text());
-    in.capacity_24h = ss(lbl24hr_standby->text());
-    in.capacity_72h = ss(lbl72hr_standby->text());
-    for (int n = 1; n <= standwise::kLoops; ++n)
-        in.loops[n] = {ss(lbltotal_devices[n]->text()), ss(lblcurrent_s[n]->text()),
-                       ss(lblcurrent_a[n]->text()), ss(lblloop_curr[n]->text()),
-                       standwise::back_colour(lblloop_curr[n]) == standwise::Colour::Red};
-    return in;
+    const standwise::ConfigReadStatus status = ctx_.system.load(file.lines);
+    ctx_.refresh_system();
+    return {standwise::ReadOutcome::Read, {}, status};
 }
 
 std::vector<std::string> frmmain::full_report_lines() {
-    return standwise::full_report_lines(ctx_.model, report_inputs(), ctx_.platform.now());
+    return ctx_.system.full_report_lines();
 }
 
 std::vector<std::string> frmmain::short_report_lines() {
-    return standwise::short_report_lines(ctx_.model, report_inputs(), ctx_.platform.now());
+    return ctx_.system.short_report_lines();
 }
 
 void frmmain::open_configuration(const std::string& path, const standwise::TextLines& file) {
@@ -126,7 +97,7 @@ void frmmain::mnusummary_Click() {
                                   standwise::user_data_path(ctx_.platform, "configurations"));
     if (folder.empty()) return;
     if (summary_ == nullptr) summary_ = new frmsummary(ctx_, this);
-    summary_->show_rows(folder, summarise_folder(ctx_, folder));
     summary_->show();
     summary_->raise();
+    summary_->summarise(folder);
 }

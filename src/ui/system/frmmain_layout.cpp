@@ -268,6 +268,7 @@ void frmmain::build_status_bars(QWidget* central) {
 void frmmain::connect_handlers() {
     connect(SSTabentry, &QTabWidget::currentChanged, this, &frmmain::SSTabentry_Click);
     connect(txtsite, &QLineEdit::textChanged, this, &frmmain::txtsite_Change);
+    connect(txtsiteid, &QLineEdit::textChanged, this, &frmmain::txtsiteid_Change);
     connect(txtma1, &QLineEdit::textChanged, this, &frmmain::txtma1_Change);
     connect(txtma2, &QLineEdit::textChanged, this, &frmmain::txtma2_Change);
     connect(cmbalarm_time, &QComboBox::currentIndexChanged, this, &frmmain::cmbalarm_time_Change);

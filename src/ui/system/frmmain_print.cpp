@@ -1,36 +1,17 @@
 // The main window's reports on paper and in PDF: the full or the short report, exactly as its text
 // file holds it, under a header with the site.
-#include <QLineEdit>
-
-#include "calc/battery_choice.h"
 #include "platform/platform.h"
 #include "ui/app_context.h"
 #include "ui/report_output.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
 
-using standwise::ss;
-
-standwise::ReportDocument frmmain::report_document(const std::string& title,
-                                                   std::vector<std::string> lines) const {
-    const std::string site = ss(txtsite->text()), site_id = ss(txtsiteid->text());
-    standwise::ReportDocument document;
-    document.title = site.empty() ? title : title + " - " + site;
-    if (!site.empty() || !site_id.empty())
-        document.header = "Site: " + site + (site_id.empty() ? "" : "   Site Id: " + site_id);
-    document.lines = std::move(lines);
-    // On paper and in PDF the report ends with the batteries to buy; the text file stays as it is.
-    document.sections.push_back(
-        {"Battery selection", standwise::battery_selection_lines(shown_result().batteries)});
-    return document;
-}
-
 standwise::ReportDocument frmmain::full_report_document() {
-    return report_document("Full report", full_report_lines());
+    return ctx_.system.full_report_document();
 }
 
 standwise::ReportDocument frmmain::short_report_document() {
-    return report_document("Short report", short_report_lines());
+    return ctx_.system.short_report_document();
 }
 
 void frmmain::mnuprintreport_Click() {

@@ -25,6 +25,8 @@ public:
     explicit frmnewfront(standwise::AppContext& ctx);
 
     void Form_Load();
+    /// Shows what the system workspace holds.
+    void refresh();
     void setup_default_system();
     void optPSU_Click(int index);
     void optsystem_Click(int index);
@@ -33,11 +35,6 @@ public:
     double calc_sys_current();
     void cmdhelp_Click();
     void cmdExit_Click();
-
-    // Set by the configuration loader so that the next change passes without its question or check.
-    bool skip_system_prompt = false;
-    bool skip_psu_prompt = false;
-    bool skip_card_check = false;
 
     QGroupBox *frmPower = nullptr, *Frame2 = nullptr, *Frame1 = nullptr;
     std::array<QRadioButton*, 4> optPSU{};
@@ -57,23 +54,8 @@ private:
     QGroupBox* build_slot_frame();
 
     void fill_slot_lists();
-    void show_fitted_slots();
-    void load_default_slots();
-    void update_main_summary();
-    /// Reports every card limit that the cards shown exceed; true when none is.
-    bool check_card_counts();
-    /// The cards as the slot lists show them.
-    standwise::PanelCards count_cards() const;
-    void show_card_current(int slot);
-    /// Runs what an accepted change of panel leads to: counts, currents, summary, loops, system.
-    void panel_changed();
-    /// Sets a slot's list without running its click handling.
-    void select_slot_quietly(int slot, int entry);
-    /// Puts an option button back without running its click handling.
+    /// Sets an option button without running its click handling.
     static void check_quietly(QRadioButton* button);
-    bool confirm_type_change(bool& skip_prompt, const char* question);
-    void type_changed();
 
     standwise::AppContext& ctx_;
-    std::array<std::int16_t, standwise::kSlots> slot_selection{};
 };

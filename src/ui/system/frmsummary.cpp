@@ -1,20 +1,24 @@
 #include "ui/system/frmsummary.h"
 
+#include <QCloseEvent>
 #include <QColor>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cctype>
-#include <sstream>
 
 #include "model/numbers.h"
 #include "ui/app_context.h"
 #include "ui/file_commands.h"
 #include "ui/open_configuration.h"
-#include "ui/project_summary.h"
 #include "ui/widgets.h"
+#include "workspace/project_summary.h"
+#include "workspace/summary_run.h"
 
 using standwise::qs;
 
@@ -50,28 +54,7 @@ private:
     }
 };
 
-bool is_configuration(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string tail = name.substr(name.size() - 4);
-    for (char& c : tail)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".cfg";
-}
-
 }  // namespace
-
-std::vector<standwise::SummaryRow> summarise_folder(standwise::AppContext& ctx, const std::string& folder) {
-    std::vector<std::string> paths;
-    if (auto entries = ctx.platform.list_folder(folder))
-        for (const standwise::FolderEntry& entry : *entries)
-            if (is_configuration(entry.name)) paths.push_back(entry.path);
-    std::ostringstream start_up;  // the device library's findings were shown when the program started
-    ctx.platform.set_busy(true);
-    std::vector<standwise::SummaryRow> rows = standwise::summarise_all(
-        paths, {ctx.platform.program_folder(), ctx.platform.user_folder()}, start_up);
-    ctx.platform.set_busy(false);
-    return rows;
-}
 
 frmsummary::frmsummary(standwise::AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("frmsummary"));
@@ -100,10 +83,23 @@ frmsummary::frmsummary(standwise::AppContext& ctx, QWidget* parent) : QDialog(pa
     connect(cmdopen, &QPushButton::clicked, this, &frmsummary::cmdopen_Click);
     connect(cmdsave, &QPushButton::clicked, this, &frmsummary::cmdsave_Click);
     connect(cmdclose, &QPushButton::clicked, this, &QDialog::close);
+    prgsummary = new QProgressBar(this);
+    prgsummary->setObjectName(QStringLiteral("prgsummary"));
+    prgsummary->setAccessibleName(QStringLiteral("Configurations summarised"));
+    prgsummary->setVisible(false);
+    cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
+    cmdcancel->setVisible(false);
+    connect(cmdcancel, &QPushButton::clicked, this, &frmsummary::cmdcancel_Click);
+    poll_ = new QTimer(this);
+    poll_->setInterval(50);
+    connect(poll_, &QTimer::timeout, this, &frmsummary::poll_run);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdopen);
     buttons->addWidget(cmdsave);
+    buttons->addWidget(prgsummary, 1);
+    buttons->addWidget(cmdcancel);
     buttons->addStretch();
     buttons->addWidget(cmdclose);
     auto* layout = new QVBoxLayout(this);
@@ -137,6 +133,61 @@ void frmsummary::show_rows(const std::string& folder, std::vector<standwise::Sum
     cmdsave->setEnabled(!rows_.empty());
     cmdopen->setEnabled(!rows_.empty());
     if (!rows_.empty()) grdsummary->selectRow(0);
+}
+
+frmsummary::~frmsummary() = default;
+
+void frmsummary::summarise(const std::string& folder) {
+    run_.reset();
+    folder_ = folder;
+    rows_.clear();
+    grdsummary->setRowCount(0);
+    setWindowTitle(qs("Project Summary - " + folder));
+    std::vector<std::string> paths = standwise::configurations_in(ctx_.platform, folder);
+    prgsummary->setRange(0, static_cast<int>(paths.size()));
+    prgsummary->setValue(0);
+    run_ = std::make_unique<standwise::SummaryRun>(
+        std::move(paths), ctx_.started_model(),
+        standwise::DataFolders{ctx_.platform.program_folder(), ctx_.platform.user_folder()});
+    for (QPushButton* button : {cmdsave, cmdopen})
+        button->setEnabled(false);
+    prgsummary->setVisible(true);
+    cmdcancel->setVisible(true);
+    cmdcancel->setEnabled(true);
+    poll_->start();
+    poll_run();
+}
+
+// The window's thread only looks at how far the run has got, so the program stays responsive.
+void frmsummary::poll_run() {
+    if (!run_) return;
+    prgsummary->setValue(static_cast<int>(run_->done()));
+    if (!run_->finished()) return;
+    poll_->stop();
+    std::vector<standwise::SummaryRow> rows = run_->rows();
+    run_.reset();
+    prgsummary->setVisible(false);
+    cmdcancel->setVisible(false);
+    show_rows(folder_, std::move(rows));
+}
+
+void frmsummary::cmdcancel_Click() {
+    if (!run_) return;
+    run_->cancel();
+    cmdcancel->setEnabled(false);
+}
+
+// Closing the window stops a run; the rows it has are kept for the next opening.
+void frmsummary::closeEvent(QCloseEvent* event) {
+    if (run_) {
+        run_->cancel();
+        poll_run();
+        while (run_) {
+            QThread::msleep(5);
+            poll_run();
+        }
+    }
+    QDialog::closeEvent(event);
 }
 
 void frmsummary::cmdsave_Click() {

@@ -3,22 +3,34 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "files/summary_table.h"
 
+class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 
 namespace standwise {
 class AppContext;
-}
+class SummaryRun;
+}  // namespace standwise
 
 class frmsummary : public QDialog {
     Q_OBJECT
 public:
     frmsummary(standwise::AppContext& ctx, QWidget* parent);
+    ~frmsummary() override;
+
+    /// Works out the rows of every configuration (*.cfg) of `folder` off the window's thread, each
+    /// in workspaces of its own: the user's configurations stay as they are. A progress bar and
+    /// Cancel show while it runs; the rows done are shown when it ends or is cancelled.
+    void summarise(const std::string& folder);
+    /// Whether rows are being worked out.
+    bool running() const { return run_ != nullptr; }
 
     /// Shows the rows of the configurations of `folder`.
     void show_rows(const std::string& folder, std::vector<standwise::SummaryRow> rows);
@@ -27,16 +39,22 @@ public:
     void cmdsave_Click();
     /// Loads the configuration of the current row through its workspace's Load command.
     void cmdopen_Click();
+    /// Stops a run: no further row is begun.
+    void cmdcancel_Click();
 
     QTableWidget* grdsummary = nullptr;
-    QPushButton *cmdsave = nullptr, *cmdopen = nullptr, *cmdclose = nullptr;
+    QProgressBar* prgsummary = nullptr;
+    QPushButton *cmdsave = nullptr, *cmdopen = nullptr, *cmdcancel = nullptr, *cmdclose = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void poll_run();
+
     standwise::AppContext& ctx_;
     std::string folder_;
     std::vector<standwise::SummaryRow> rows_;
+    std::unique_ptr<standwise::SummaryRun> run_;
+    QTimer* poll_ = nullptr;
 };
-
-/// The rows of every configuration file (*.cfg) in a folder, in name order, each loaded after a fresh
-/// start of its own windows, hidden: the user's configurations stay as they are.
-std::vector<standwise::SummaryRow> summarise_folder(standwise::AppContext& ctx, const std::string& folder);

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "model/interface_model.h"
 #include "calc/unit_window_table.h"
+#include "model/interface_model.h"
 
 class QComboBox;
 class QLabel;
@@ -27,10 +27,8 @@ public:
     /// Fills the window for one loop: title, tree, count list and totals.
     void populateForm(int loop);
 
-    /// A count typed into the loop window's field of this model: runs the count change for that
-    /// loop as if the count had been chosen in this window's list, with its validation and
-    /// messages. A text that is not a whole count, or a refused count, leaves the count as it was.
-    void count_typed_in_loop_window(int loop, const QString& text);
+    /// Shows what the system workspace holds for the window's loop.
+    void refresh();
 
     /// The node with the given key, or null.
     QTreeWidgetItem* node(const QString& key) const;
@@ -70,11 +68,8 @@ private:
     void add_channel(standwise::NodeKind kind);
     void show_totals();
     void show_feature(const QString& quiescent, const QString& alarm);
-    void fit_count_list(int count);
-    void show_count_in_loop_window(int position);
+    void sync_tree(const standwise::UnitLoopRecord& record);
 
     standwise::AppContext& ctx_;
     const standwise::UnitWindowTable& table_;
-    std::int16_t loop_ = 0;
-    int previous_count_index_ = 0;
 };

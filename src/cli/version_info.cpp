@@ -1,4 +1,4 @@
-#include "ui/version_info.h"
+#include "cli/version_info.h"
 
 #include <cstdio>
 

@@ -1,0 +1,162 @@
+#include "cli/batch_run.h"
+
+#include <cstdio>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "cli/batch_targets.h"
+#include "files/interface_config.h"
+#include "files/system_config.h"
+#include "platform/file_io.h"
+#include "platform/std_batch_platform.h"
+#include "platform/text_files.h"
+#include "workspace/interface_workspace.h"
+#include "workspace/project_summary.h"
+#include "workspace/startup.h"
+#include "workspace/system_workspace.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace standwise {
+namespace {
+
+// Why a configuration gives no report, or nothing when it loaded whole.
+std::optional<std::string> refusal(const TextLines& file, ConfigReadStatus status, bool interface) {
+    if (!file.read()) return unread_reason(file, "configuration");
+    if (status == ConfigReadStatus::NotAConfiguration)
+        return interface ? "not an interface configuration" : "not a system configuration";
+    // The menu would show what was read before the damaged field; a report handed to a client
+    // must not silently leave part of a panel out.
+    if (status == ConfigReadStatus::Stopped) return std::string(kConfigStoppedReason);
+    return std::nullopt;
+}
+
+// Loads one configuration exactly as the menu does after a fresh start and makes its report; empty
+// when the file cannot be used (the reason already written to `err`).
+std::optional<ReportDocument> report_for(const SystemModel& started, BatchPlatform& platform,
+                                         const std::string& config, ReportKind kind, std::ostream& err) {
+    const bool interface = kind == ReportKind::Interface;
+    const TextLines file = platform.read_lines(config);
+    std::optional<ReportDocument> report;
+    std::optional<std::string> refused;
+    if (interface) {
+        InterfaceWorkspace ws(started, platform);
+        const ConfigReadStatus status =
+            file.read() ? ws.load(file.lines) : ConfigReadStatus::NotAConfiguration;
+        refused = refusal(file, status, true);
+        if (!refused) report = ws.report_document();
+    } else {
+        SystemWorkspace ws(started, platform);
+        const ConfigReadStatus status =
+            file.read() ? ws.load(file.lines) : ConfigReadStatus::NotAConfiguration;
+        refused = refusal(file, status, false);
+        if (!refused)
+            report = kind == ReportKind::Full ? ws.full_report_document() : ws.short_report_document();
+    }
+    if (refused) err << "standwise: " << config << ": " << *refused << "; no report written\n";
+    return report;
+}
+
+// The text file holds the report's lines alone; the PDF is the menu's "Export report as PDF".
+bool write_report(const std::string& path, const ReportDocument& report, const PdfWriter& pdf,
+                  std::ostream& err) {
+    if (std::optional<std::string> failure = pdf ? pdf(path, report) : write_text_lines(path, report.lines)) {
+        err << "standwise: " << path << ": the report cannot be written: " << *failure << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool is_terminal(std::FILE* stream) {
+#ifndef _WIN32
+    return ::isatty(::fileno(stream)) == 1;
+#else
+    (void)stream;
+    return false;
+#endif
+}
+
+}  // namespace
+
+int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::ostream& out,
+                      std::ostream& err, const PdfWriter& pdf) {
+    if (line.pdf && !pdf) {
+        err << "standwise: --pdf needs the windowed program; this one writes text reports only\n";
+        return kBatchUsageError;
+    }
+    std::variant<ReportPlan, std::string> planned = plan_reports(
+        line.configs, line.has_output, line.output, line.unique_names, line.pdf ? ".pdf" : ".txt");
+    if (const std::string* problem = std::get_if<std::string>(&planned)) {
+        err << "standwise: " << *problem << "\n";
+        return kBatchUsageError;
+    }
+    const ReportPlan& plan = std::get<ReportPlan>(planned);
+    if (!plan.folder.empty()) {
+        if (std::optional<std::string> failure = make_folder_path(plan.folder)) {
+            err << "standwise: " << plan.folder << ": the folder cannot be created: " << *failure << "\n";
+            return kBatchFileFailure;
+        }
+    }
+    int status = kBatchSuccess;
+    BatchPlatform platform(folders, err);
+    make_data_folders(platform);
+    const SystemModel started = start_model(platform);
+    for (const ReportTarget& target : plan.targets) {
+        std::optional<ReportDocument> report = report_for(started, platform, target.config, line.kind, err);
+        if (!report) {
+            status = kBatchFileFailure;
+            continue;
+        }
+        bool written = true;
+        if (!target.output.empty()) {
+            written = write_report(target.output, *report, line.pdf ? pdf : PdfWriter{}, err);
+        } else {
+            out << crlf_text(report->lines) << std::flush;
+            written = static_cast<bool>(out);
+        }
+        if (!written) status = kBatchFileFailure;
+    }
+    return status;
+}
+
+int run_summary(const CommandLine& line, const DataFolders& folders, std::ostream& out, std::ostream& err) {
+    if (line.has_output) {
+        for (const std::string& config : line.configs) {
+            if (same_file(line.output, config)) {
+                err << "standwise: the table " << line.output << " would replace the configuration " << config
+                    << "\n";
+                return kBatchUsageError;
+            }
+        }
+    }
+    // A long run on a terminal says how far it has got, on one line rewritten in place.
+    const bool show_progress = line.configs.size() > 20 && is_terminal(stderr);
+    const std::size_t total = line.configs.size();
+    const std::vector<SummaryRow> rows = summarise_all(line.configs, folders, err, [&](std::size_t done) {
+        if (show_progress)
+            err << "\rstandwise: " << done << " of " << total << " configurations" << std::flush;
+    });
+    if (show_progress) err << "\n";
+
+    int status = kBatchSuccess;
+    for (const SummaryRow& row : rows) {
+        if (row.complete) continue;
+        err << "standwise: " << row.file << ": " << row.warnings << "\n";
+        status = kBatchFileFailure;
+    }
+    const std::string csv = summary_csv(rows);
+    if (!line.has_output) {
+        out << csv << std::flush;
+        return out ? status : kBatchFileFailure;
+    }
+    if (std::optional<std::string> failure = write_file_atomically(line.output, csv)) {
+        err << "standwise: " << line.output << ": the table cannot be written: " << *failure << "\n";
+        return kBatchFileFailure;
+    }
+    return status;
+}
+
+}  // namespace standwise

@@ -1,0 +1,18 @@
+// Standwise without its windows: the command line's reports and project table, for builds and
+// machines that have no windowing toolkit.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/run_command_line.h"
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const standwise::CommandLine line =
+        standwise::parse_command_line(standwise::without_toolkit_options(args));
+    if (std::optional<int> status = standwise::run_without_windows(line)) return *status;
+    std::fputs(
+        "standwise: this program has no windows; --report and --summary write without them (see --help)\n",
+        stderr);
+    return standwise::kBatchUsageError;
+}

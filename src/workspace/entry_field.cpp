@@ -1,0 +1,21 @@
+#include "workspace/entry_field.h"
+
+namespace standwise {
+
+std::string entry_field_text(const std::string& text) {
+    // Most texts are far shorter than the limit even counted in bytes.
+    if (text.size() <= kEntryFieldLength) return text;
+    std::size_t units = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::size_t width = length == 4 ? 2 : 1;  // beyond the basic plane: a surrogate pair
+        if (units + width > kEntryFieldLength) break;
+        units += width;
+        i += length;
+    }
+    return text.substr(0, i);
+}
+
+}  // namespace standwise
