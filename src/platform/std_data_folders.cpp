@@ -20,7 +20,7 @@ bool holds_devices(const fs::path& folder) {
 
 DataFolders locate_data_folders(const std::string& executable_folder, const std::string& installed_data,
                                 const std::string& app_data) {
-    if (!holds_devices(executable_folder)) {
+    if (!holds_devices(native_path(executable_folder))) {
         const fs::path installed =
             (native_path(executable_folder) / native_path(installed_data)).lexically_normal();
         if (holds_devices(installed)) return {utf8_path(installed), app_data};

@@ -65,6 +65,9 @@ TEST(Utf8Paths, DeviceLibraryAndDataFoldersBelowAFolderOfAnyName) {
     const DataFolders folders = locate_data_folders(bin, "../share/standwise", root.file("Данные"));
     EXPECT_EQ(folders.program, data);
     EXPECT_EQ(folders.user, root.file("Данные"));
+    // A library beside the program comes first.
+    root.write("Programme/Пожарная сигнализация/bin/devices/détecteur 煙.txt", "");
+    EXPECT_EQ(locate_data_folders(bin, "../share/standwise", root.file("Данные")).program, bin);
 
     test::ScriptedPlatform platform(folders.program);
     SystemModel model;
