@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows stage of the tests (scripts/test.sh runs it last; it also runs on its own): the
-# toolkit-free core cross-built with MinGW-w64 and its tests run under wine, in a wine prefix of
-# its own below the build folder. Once the command line builds without Qt, its reports and tables
-# are compared byte for byte with the Linux program's (tests/windows/same_reports.sh).
+# toolkit-free core and the command-line program cross-built with MinGW-w64, the core tests run
+# under wine in a wine prefix of its own below the build folder, and the program's reports and
+# tables compared byte for byte with the Linux program's (tests/windows/same_reports.sh).
 # Wine's and the tools' own output goes to build-windows/windows-stage.log, shown when a step fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,10 +13,9 @@ jobs=$(nproc)
 mkdir -p "$build"
 log=$PWD/$build/windows-stage.log
 : >"$log"
-# The command-line program's target once it builds with STANDWISE_CORE_ONLY=ON, and the Linux
-# program to compare it with; empty until then.
-cli_target=
-linux_cli=
+# The Linux program to compare with: the one scripts/test.sh has built, else the command line
+# alone, built here.
+linux_program=${STANDWISE_LINUX_PROGRAM:-build/standwise}
 
 quietly() {
     if ! "$@" >>"$log" 2>&1; then
@@ -38,7 +37,13 @@ fi
 quietly cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTANDWISE_CORE_ONLY=ON -DSTANDWISE_BENCHMARKS=OFF \
     -DGTest_DIR="$gtest/lib/cmake/GTest"
-quietly cmake --build "$build" -j "$jobs" --target core_tests $cli_target
+quietly cmake --build "$build" -j "$jobs" --target core_tests standwise
+if [ ! -x "$linux_program" ]; then
+    quietly cmake -S . -B "$build/linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTANDWISE_CORE_ONLY=ON \
+        -DSTANDWISE_BENCHMARKS=OFF
+    quietly cmake --build "$build/linux" -j "$jobs" --target standwise
+    linux_program=$build/linux/standwise
+fi
 grep -A3 "warning:" "$log" >&2 || true
 built=$((SECONDS - started))
 
@@ -66,7 +71,7 @@ skipped=$(sed -nE 's/^\[  SKIPPED \] ([0-9]+) tests?.*/\1/p' "$build/core_tests.
 echo "Windows stage: core_tests.exe under wine: $passed of $ran tests passed${skipped:+, $skipped skipped}" \
     "($((SECONDS - tests_started)) s)"
 
-if [ -n "$cli_target" ]; then
-    tests/windows/same_reports.sh "$build/same_reports" "$linux_cli" "$build/$cli_target.exe"
-fi
+compared=$SECONDS
+tests/windows/same_reports.sh "$build/same_reports" "$linux_program" "$build/standwise.exe"
+echo "Windows stage: standwise.exe compared with $linux_program ($((SECONDS - compared)) s)"
 echo "Windows stage: done in $((SECONDS - started)) s (cross build $built s)"

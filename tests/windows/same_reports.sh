@@ -4,7 +4,8 @@
 # folder, and the project summary of them all; with the same exit status and message lines. The
 # seeds are also copied below folders and names in several scripts, which the programs get as
 # arguments. The one line that differs between any two runs, the report's time stamp, is set to
-# one text on both sides first.
+# one text on both sides first; and the message lines, which Windows ends with CR LF as text on its
+# consoles, are compared without the CR.
 #
 # Usage: same_reports.sh WORK_FOLDER LINUX_PROGRAM WINDOWS_PROGRAM
 # A program named *.exe runs under wine (WINEPREFIX and the wine server set up by the caller).
@@ -62,6 +63,7 @@ cd "$work"
 # A time stamp is dd/mm/yyyy at hh:mm:ss.
 find linux windows -type f -exec sed -i -E \
     's#[0-9]{2}/[0-9]{2}/[0-9]{4} at [0-9]{2}:[0-9]{2}:[0-9]{2}#DD/MM/YYYY at HH:MM:SS#g' {} +
+sed -i 's/\r$//' windows/results/*.err
 if ! diff -r linux windows >differences.txt; then
     echo "The Windows command line writes otherwise than the Linux one (${work}/differences.txt):" >&2
     head -n 40 differences.txt >&2
