@@ -53,6 +53,7 @@ export WINEPREFIX=$PWD/$build/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDE
 unset DISPLAY WAYLAND_DISPLAY
 # One wine server for every run below, started before them and ended with this script: a program
 # then never waits for a server to start, nor the script for one to linger.
+mkdir -p "$WINEPREFIX"
 quietly wineserver --persistent
 trap 'wineserver --kill >/dev/null 2>&1 || true' EXIT
 [ -f "$WINEPREFIX/system.reg" ] || quietly wineboot --init
