@@ -73,6 +73,9 @@ echo "Windows stage: core_tests.exe under wine: $passed of $ran tests passed${sk
     "($((SECONDS - tests_started)) s)"
 
 compared=$SECONDS
-tests/windows/same_reports.sh "$build/same_reports" "$linux_program" "$build/standwise.exe"
+# With the inputs the fuzz targets found, when scripts/test.sh has run them.
+found=build-fuzz/tests/fuzz/found
+[ -d "$found/system_config" ] || found=
+tests/windows/same_reports.sh "$build/same_reports" "$linux_program" "$build/standwise.exe" $found
 echo "Windows stage: standwise.exe compared with $linux_program ($((SECONDS - compared)) s)"
 echo "Windows stage: done in $((SECONDS - started)) s (cross build $built s)"

@@ -7,12 +7,21 @@
 # one text on both sides first; and the message lines, which Windows ends with CR LF as text on its
 # consoles, are compared without the CR.
 #
-# Usage: same_reports.sh WORK_FOLDER LINUX_PROGRAM WINDOWS_PROGRAM
+# Further corpus folders, such as the inputs the fuzz targets found (build-fuzz/tests/fuzz/found),
+# go through the summary whole (system_config/ and interface_config/ each in one run, within
+# Windows' limit on the length of a command line); through the full or interface report go those
+# that the summary gives figures for, and every tenth of the others for its messages: a report run
+# starts afresh for every configuration, which takes wine about a tenth of a second each time.
+#
+# Usage: same_reports.sh WORK_FOLDER LINUX_PROGRAM WINDOWS_PROGRAM [CORPUS_FOLDER...]
 # A program named *.exe runs under wine (WINEPREFIX and the wine server set up by the caller).
 set -euo pipefail
 work=$1
 linux=$(realpath "$2")
 windows=$(realpath "$3")
+shift 3
+found=()
+for folder in "$@"; do found+=("$(realpath "$folder")"); done
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 corpus=$source_dir/tests/fuzz/corpus
 
@@ -56,6 +65,22 @@ for side in linux windows; do
         run "$program" interface-folder --report interface -o out/interface "${interfaces[@]}"
         run "$program" summary --summary "${systems[@]}" "${interfaces[@]}"
         run "$program" summary-file --summary -o out/summary.csv "${systems[@]}" "${interfaces[@]}"
+        f=0
+        for folder in "${found[@]}"; do
+            mkdir -p "found-$f"
+            cp -r "$folder/system_config" "$folder/interface_config" "found-$f/"
+            for kind in system interface; do
+                files=("found-$f/${kind}_config/"*)
+                run "$program" "found-$f-$kind-summary" --summary -o "out/found-$f-$kind.csv" "${files[@]}"
+                mapfile -t sample < <({
+                    awk -F, 'NR > 1 && $7 != "" { print $1 }' "out/found-$f-$kind.csv"
+                    for ((i = 0; i < ${#files[@]}; i += 10)); do echo "${files[i]}"; done
+                } | sort -u)
+                report=$([ "$kind" = system ] && echo full || echo interface)
+                run "$program" "found-$f-$report" --report "$report" -o "out/found-$f-$report" "${sample[@]}"
+            done
+            f=$((f + 1))
+        done
     )
 done
 cd "$work"
@@ -70,4 +95,5 @@ if ! diff -r linux windows >differences.txt; then
     exit 1
 fi
 echo "same_reports: $(find linux/results -name '*.out' -size +0 | wc -l) reports and tables on standard output and" \
-    "$(find linux/out -type f | wc -l) files byte-identical, with the same messages and exit statuses"
+    "$(find linux/out -type f | wc -l) files byte-identical, with the same messages and exit statuses" \
+    "(inputs: $(find linux -name '*.cfg' | wc -l) seeds$([ ${#found[@]} -eq 0 ] || echo " and $(find linux/found-* -type f | wc -l) found by the fuzz targets"))"
