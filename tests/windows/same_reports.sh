@@ -8,8 +8,8 @@
 # consoles, are compared without the CR.
 #
 # Further corpus folders, such as the inputs the fuzz targets found (build-fuzz/tests/fuzz/found),
-# go through the summary whole (system_config/ and interface_config/ each in one run, within
-# Windows' limit on the length of a command line); through the full or interface report go those
+# go through the summary whole (system_config/ and interface_config/ each, 200 files a run to keep
+# within Windows' limit on the length of a command line); through the full or interface report go those
 # that the summary gives figures for, and every tenth of the others for its messages: a report run
 # starts afresh for every configuration, which takes wine about a tenth of a second each time.
 #
@@ -71,13 +71,19 @@ for side in linux windows; do
             cp -r "$folder/system_config" "$folder/interface_config" "found-$f/"
             for kind in system interface; do
                 files=("found-$f/${kind}_config/"*)
-                run "$program" "found-$f-$kind-summary" --summary -o "out/found-$f-$kind.csv" "${files[@]}"
+                for ((c = 0; c * 200 < ${#files[@]}; c++)); do
+                    run "$program" "found-$f-$kind-summary-$c" --summary -o "out/found-$f-$kind-$c.csv" \
+                        "${files[@]:c*200:200}"
+                done
                 mapfile -t sample < <({
-                    awk -F, 'NR > 1 && $7 != "" { print $1 }' "out/found-$f-$kind.csv"
+                    awk -F, 'FNR > 1 && $7 != "" { print $1 }' "out/found-$f-$kind-"*.csv
                     for ((i = 0; i < ${#files[@]}; i += 10)); do echo "${files[i]}"; done
                 } | sort -u)
                 report=$([ "$kind" = system ] && echo full || echo interface)
-                run "$program" "found-$f-$report" --report "$report" -o "out/found-$f-$report" "${sample[@]}"
+                for ((c = 0; c * 200 < ${#sample[@]}; c++)); do
+                    run "$program" "found-$f-$report-$c" --report "$report" -o "out/found-$f-$report" \
+                        "${sample[@]:c*200:200}"
+                done
             done
             f=$((f + 1))
         done
