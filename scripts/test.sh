@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Standwise and runs every test: the core and window tests, the program walked over the
 # accessibility bus under Xvfb, the core tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short libFuzzer run of each file reader.
+# UndefinedBehaviorSanitizer, a short libFuzzer run of each file reader, and the core built for
+# Windows and tested under wine (scripts/windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The install tests need the desktop's file-type tools and lintian with what cpack packages with; the
@@ -25,3 +26,6 @@ ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTANDWISE_FUZZ=ON
 cmake --build build-fuzz -j "$jobs"
 ctest --test-dir build-fuzz --output-on-failure -j "$jobs"
+
+# The core cross-built with MinGW-w64 and its tests run under wine.
+scripts/windows.sh

@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "cli/run_command_line.h"
+#include "platform/native.h"
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = standwise::utf8_arguments(argc, argv);
     const standwise::CommandLine line =
         standwise::parse_command_line(standwise::without_toolkit_options(args));
     if (std::optional<int> status = standwise::run_without_windows(line)) return *status;

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/native.h"
+
 namespace standwise {
 namespace {
 
@@ -35,9 +37,9 @@ bool starts_with(const fs::path& folder, const fs::path& path) {
 }
 
 fs::path common_folder(const std::vector<std::string>& configs) {
-    fs::path common = resolved(configs.front()).parent_path();
+    fs::path common = resolved(native_path(configs.front())).parent_path();
     for (const std::string& config : configs) {
-        const fs::path folder = resolved(config).parent_path();
+        const fs::path folder = resolved(native_path(config)).parent_path();
         while (!starts_with(common, folder) && common.has_relative_path())
             common = common.parent_path();
     }
@@ -46,11 +48,11 @@ fs::path common_folder(const std::vector<std::string>& configs) {
 
 // "a/site.cfg" below the common folder gives "a_site.txt".
 std::string name_after_path(const std::string& config, const fs::path& common, const std::string& extension) {
-    fs::path relative = resolved(config).lexically_relative(common);
+    fs::path relative = resolved(native_path(config)).lexically_relative(common);
     relative.replace_extension();
     std::string name;
     for (const fs::path& part : relative)
-        name += (name.empty() ? "" : "_") + part.string();
+        name += (name.empty() ? "" : "_") + utf8_path(part);
     return name + extension;
 }
 
@@ -58,7 +60,9 @@ std::string name_after_path(const std::string& config, const fs::path& common, c
 
 bool same_file(const std::string& a, const std::string& b) {
     std::error_code ec;
-    return fs::equivalent(a, b, ec) || resolved(a) == resolved(b);
+    const fs::path first = native_path(a);
+    const fs::path second = native_path(b);
+    return fs::equivalent(first, second, ec) || resolved(first) == resolved(second);
 }
 
 std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
@@ -73,14 +77,14 @@ std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string
         std::vector<std::string> names;
         for (const std::string& config : configs) {
             const std::string name = unique_names ? name_after_path(config, common, extension)
-                                                  : fs::path(config).stem().string() + extension;
+                                                  : utf8_path(native_path(config).stem()) + extension;
             for (std::size_t i = 0; i < names.size(); ++i) {
                 if (folded(names[i]) != folded(name)) continue;
                 return "the reports of " + configs[i] + " and " + config + " would both be named " + name +
                        (unique_names ? "" : "; --unique-names names them after their folders");
             }
             names.push_back(name);
-            plan.targets.push_back({config, (fs::path(output) / name).string()});
+            plan.targets.push_back({config, utf8_path(native_path(output) / native_path(name))});
         }
     }
     for (const ReportTarget& target : plan.targets) {

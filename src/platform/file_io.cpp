@@ -5,9 +5,10 @@
 #include <random>
 #include <system_error>
 
+#include "platform/native.h"
+
 #ifdef _WIN32
-#include <fstream>
-#include <iterator>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,15 +24,31 @@ std::string system_reason(int error) {
     return std::generic_category().message(error);
 }
 
+WriteCall write_call = system_write;
+
+// Every byte through the write call in turn; false with errno set when one fails.
+bool write_all(std::intptr_t file, const std::string& bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const long n = write_call(file, bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 // A link to a link is followed to its end; a loop of links ends the write.
-std::optional<fs::path> follow_links(const std::string& path, std::string& reason) {
-    fs::path target(path);
+std::optional<fs::path> follow_links(const fs::path& path, std::string& reason) {
+    fs::path target = path;
     for (int hops = 0; hops <= 40; ++hops) {
         std::error_code ec;
         if (!fs::is_symlink(fs::symlink_status(target, ec))) return target;
         const fs::path link = fs::read_symlink(target, ec);
         if (ec) {
-            reason = ec.message();
+            reason = error_text(ec);
             return std::nullopt;
         }
         target = link.is_absolute() ? link : target.parent_path() / link;
@@ -43,11 +60,23 @@ std::optional<fs::path> follow_links(const std::string& path, std::string& reaso
 // A name for the temporary file beside the target; a fresh one is tried when it is taken.
 fs::path temporary_beside(const fs::path& target) {
     static std::mt19937_64 random{std::random_device{}()};
-    return target.parent_path() /
-           ("." + target.filename().string() + ".tmp" + std::to_string(random() % 1000000000));
+    fs::path name(".");
+    name += target.filename();
+    name += ".tmp" + std::to_string(random() % 1000000000);
+    return target.parent_path() / name;
+}
+
+}  // namespace
+
+WriteCall set_write_call(WriteCall write) {
+    const WriteCall previous = write_call;
+    write_call = write;
+    return previous;
 }
 
 #ifndef _WIN32
+
+namespace {
 
 class Descriptor {
 public:
@@ -72,7 +101,7 @@ private:
 // Opened without blocking, so that a pipe never makes the program wait; then only a regular file
 // passes.
 int open_regular(const std::string& path, FileBytes& result) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         result.reason = system_reason(errno);
         return -1;
@@ -86,19 +115,6 @@ int open_regular(const std::string& path, FileBytes& result) {
     return fd;
 }
 
-bool write_all(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // After the rename the folder's entry is flushed too, so the new name survives a power cut.
 void sync_folder(const fs::path& folder) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -107,11 +123,11 @@ void sync_folder(const fs::path& folder) {
     ::close(fd);
 }
 
-#endif
-
 }  // namespace
 
-#ifndef _WIN32
+long system_write(std::intptr_t file, const char* data, std::size_t size) {
+    return static_cast<long>(::write(static_cast<int>(file), data, size));
+}
 
 FileBytes read_input_file(const std::string& path) {
     FileBytes result;
@@ -147,7 +163,7 @@ bool is_readable_file(const std::string& path) {
 
 std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes) {
     std::string reason;
-    const std::optional<fs::path> target = follow_links(path, reason);
+    const std::optional<fs::path> target = follow_links(native_path(path), reason);
     if (!target) return reason;
 
     struct stat old {};
@@ -186,62 +202,149 @@ std::optional<std::string> write_file_atomically(const std::string& path, const 
 
 #else
 
+namespace {
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() {
+        if (valid()) ::CloseHandle(handle_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    /// Closes now and says whether the close succeeded.
+    bool close() {
+        const HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return ::CloseHandle(handle) != 0;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+int last_errno() {
+    return errno_of_windows_error(::GetLastError());
+}
+
+// Opened so that other programs may still read, write or rename the file; then only a file on a
+// disk passes: a device (NUL, CON) or a pipe is refused before anything is read from it.
+HANDLE open_regular(const std::string& path, FileBytes& result) {
+    const fs::path name = native_path(path);
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        result.outcome = ReadOutcome::NotAFile;
+        return INVALID_HANDLE_VALUE;
+    }
+    const HANDLE handle =
+        ::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        result.reason = system_reason(last_errno());
+        return handle;
+    }
+    if (::GetFileType(handle) != FILE_TYPE_DISK) {
+        result.outcome = ReadOutcome::NotAFile;
+        ::CloseHandle(handle);
+        return INVALID_HANDLE_VALUE;
+    }
+    return handle;
+}
+
+// A temporary file takes the attributes of the file it replaces, except read-only, which would keep
+// it from being removed; so the attribute is cleared before removing, whatever set it.
+void remove_temporary(const fs::path& temporary) {
+    ::SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(temporary.c_str());
+}
+
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                  FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+}  // namespace
+
+long system_write(std::intptr_t file, const char* data, std::size_t size) {
+    DWORD written = 0;
+    const DWORD piece = size > (1u << 30) ? 1u << 30 : static_cast<DWORD>(size);
+    if (!::WriteFile(reinterpret_cast<HANDLE>(file), data, piece, &written, nullptr)) {
+        errno = last_errno();
+        return -1;
+    }
+    return static_cast<long>(written);
+}
+
 FileBytes read_input_file(const std::string& path) {
     FileBytes result;
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (ec || !fs::exists(status)) {
-        result.reason = ec ? ec.message() : system_reason(ENOENT);
-        return result;
+    Handle file(open_regular(path, result));
+    if (!file.valid()) return result;
+    // Read in pieces up to one byte over the limit, so a file that grows while it is read is refused too.
+    char buffer[65536];
+    for (;;) {
+        DWORD n = 0;
+        if (!::ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) {
+            result.reason = system_reason(last_errno());
+            result.bytes.clear();
+            return result;
+        }
+        if (n == 0) break;
+        result.bytes.append(buffer, n);
+        if (result.bytes.size() > kMaxInputFileBytes) {
+            result.outcome = ReadOutcome::TooLarge;
+            result.bytes.clear();
+            return result;
+        }
     }
-    if (!fs::is_regular_file(status)) {
-        result.outcome = ReadOutcome::NotAFile;
-        return result;
-    }
-    if (fs::file_size(path, ec) > kMaxInputFileBytes) {
-        result.outcome = ReadOutcome::TooLarge;
-        return result;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.reason = system_reason(errno);
-        return result;
-    }
-    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    result.outcome = in.bad() ? ReadOutcome::CannotOpen : ReadOutcome::Read;
+    result.outcome = ReadOutcome::Read;
     return result;
 }
 
 bool is_readable_file(const std::string& path) {
-    std::error_code ec;
-    return fs::is_regular_file(path, ec) && static_cast<bool>(std::ifstream(path, std::ios::binary));
+    FileBytes ignored;
+    Handle file(open_regular(path, ignored));
+    return file.valid();
 }
 
 std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes) {
     std::string reason;
-    const std::optional<fs::path> target = follow_links(path, reason);
+    const std::optional<fs::path> target = follow_links(native_path(path), reason);
     if (!target) return reason;
-    std::error_code ec;
-    const bool replacing = fs::exists(*target, ec);
-    const fs::perms perms = replacing ? fs::status(*target, ec).permissions() : fs::perms::unknown;
-    const fs::path temporary = temporary_beside(*target);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return system_reason(errno);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return system_reason(EIO);
-        }
+
+    const DWORD old = ::GetFileAttributesW(target->c_str());
+    const bool replacing = old != INVALID_FILE_ATTRIBUTES;
+    if (replacing && (old & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
+        return std::string("it is not a regular file");
+    // A read-only file stays protected, as a file without write permission does elsewhere.
+    if (replacing && (old & FILE_ATTRIBUTE_READONLY)) return system_reason(EACCES);
+    const DWORD attributes =
+        replacing && (old & kKeptAttributes) ? old & kKeptAttributes : FILE_ATTRIBUTE_NORMAL;
+
+    fs::path temporary;
+    HANDLE raw = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; raw == INVALID_HANDLE_VALUE && attempt < 100; ++attempt) {
+        temporary = temporary_beside(*target);
+        // Never through an existing name.
+        raw = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
+        if (raw == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS &&
+            ::GetLastError() != ERROR_ALREADY_EXISTS)
+            return system_reason(last_errno());
     }
-    if (replacing) fs::permissions(temporary, perms, ec);
-    fs::rename(temporary, *target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return ec.message();
-    }
+    if (raw == INVALID_HANDLE_VALUE) return system_reason(EEXIST);
+    Handle file(raw);
+    auto fail = [&](int error) -> std::optional<std::string> {
+        if (file.valid()) file.close();
+        remove_temporary(temporary);
+        return system_reason(error);
+    };
+    if (!write_all(reinterpret_cast<std::intptr_t>(file.get()), bytes)) return fail(errno);
+    if (!::FlushFileBuffers(file.get())) return fail(last_errno());
+    if (!file.close()) return fail(last_errno());
+    // Write-through: the rename is on the disk when the call returns. A file that another program
+    // holds open without allowing this is not replaced, and the save fails.
+    if (!::MoveFileExW(temporary.c_str(), target->c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return fail(last_errno());
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 // and a file is replaced only by a complete new copy that keeps the old one's place and permissions.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,8 +30,21 @@ bool is_readable_file(const std::string& path);
 /// Replaces the file's content with `bytes` as one step: the bytes go to a new temporary file beside
 /// the file (created exclusively), which is flushed to disk and renamed over it only when complete.
 /// A symbolic link is followed, so the file it points to is updated and the link stays; the new file
-/// keeps the old one's permission bits (and owner, where the process may set it). Returns a reason
-/// when anything fails; the old file is then untouched and no temporary file is left.
+/// keeps the old one's permission bits (and owner, where the process may set it), on Windows its
+/// hidden, system and archive attributes. A file the user may not write to (on Windows, a read-only
+/// one) is refused, although its folder would allow the rename. Returns a reason when anything fails;
+/// the old file is then untouched and no temporary file is left.
 std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes);
+
+/// Writes some of `size` bytes to an open file (a descriptor, or a HANDLE on Windows) and returns
+/// how many, or -1 with errno set.
+using WriteCall = long (*)(std::intptr_t file, const char* data, std::size_t size);
+
+/// The system's write.
+long system_write(std::intptr_t file, const char* data, std::size_t size);
+
+/// Puts `write` in the place of the system's write for write_file_atomically and returns the call it
+/// replaces: tests fill the disk this way. Not for use while another thread saves.
+WriteCall set_write_call(WriteCall write);
 
 }  // namespace standwise

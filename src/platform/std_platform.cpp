@@ -5,16 +5,17 @@
 #include <system_error>
 
 #include "platform/file_io.h"
+#include "platform/native.h"
 #include "platform/text_files.h"
 
 namespace standwise {
 
 std::string data_path(Platform& platform, const std::string& name) {
-    return (std::filesystem::path(platform.program_folder()) / name).string();
+    return utf8_path(native_path(platform.program_folder()) / native_path(name));
 }
 
 std::string user_data_path(Platform& platform, const std::string& name) {
-    return (std::filesystem::path(platform.user_folder()) / name).string();
+    return utf8_path(native_path(platform.user_folder()) / native_path(name));
 }
 
 std::string unread_reason(const TextLines& read, const std::string& what) {
@@ -36,22 +37,24 @@ StdPlatform::StdPlatform(std::string program_folder) : program_folder_(std::move
 
 void StdPlatform::make_folder(const std::string& path) {
     std::error_code ignored;
-    std::filesystem::create_directory(path, ignored);
+    std::filesystem::create_directory(native_path(path), ignored);
 }
 
 std::optional<std::vector<FolderEntry>> StdPlatform::list_folder(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (!fs::is_directory(path, ec)) return std::nullopt;
+    const fs::path folder = native_path(path);
+    if (!fs::is_directory(folder, ec)) return std::nullopt;
     std::vector<FolderEntry> entries;
-    fs::directory_iterator it(path, ec), end;
+    fs::directory_iterator it(folder, ec), end;
     if (ec) return std::nullopt;
     for (; it != end; it.increment(ec)) {
         if (ec) return std::nullopt;
         std::error_code kind;
         if (it->is_directory(kind)) continue;
-        entries.push_back({it->path().filename().string(), it->path().string()});
+        entries.push_back({utf8_path(it->path().filename()), utf8_path(it->path())});
     }
+    // UTF-8 byte order, the same on every system.
     std::sort(entries.begin(), entries.end(),
               [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
     return entries;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cli/version_info.h"
+#include "platform/native.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,9 +18,15 @@
 namespace standwise {
 namespace {
 
+// As UTF-8: on Windows getenv gives the ANSI code page, so the wide environment is read.
 std::string environment(const char* name) {
+#ifdef _WIN32
+    const wchar_t* value = _wgetenv(native_path(name).c_str());
+    return value != nullptr ? utf8_path(value) : std::string();
+#else
     const char* value = std::getenv(name);
     return value != nullptr ? std::string(value) : std::string();
+#endif
 }
 
 }  // namespace
@@ -29,8 +36,7 @@ std::string executable_folder() {
     std::wstring buffer(32768, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     buffer.resize(length);
-    const std::u8string folder = std::filesystem::path(buffer).parent_path().u8string();
-    return std::string(folder.begin(), folder.end());
+    return utf8_path(std::filesystem::path(buffer).parent_path());
 #else
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);

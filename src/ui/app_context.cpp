@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "platform/native.h"
 #include "ui/accessibility.h"
 #include "ui/interface/frminterface.h"
 #include "ui/misc/frmabout.h"
@@ -114,7 +115,7 @@ std::string AppContext::folder_for(FileKind kind) {
 }
 
 void AppContext::used_file(FileKind kind, const std::string& path) {
-    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const std::string folder = utf8_path(native_path(path).parent_path());
     if (!folder.empty()) last_folders_[static_cast<std::size_t>(kind)] = folder;
 }
 

@@ -8,6 +8,7 @@
 
 #include "files/file_names.h"
 #include "platform/file_io.h"
+#include "platform/native.h"
 #include "platform/text_files.h"
 
 namespace standwise {
@@ -16,7 +17,7 @@ namespace {
 // An existing file is never replaced unasked, even one that cannot be read.
 bool file_exists(const std::string& path) {
     std::error_code ignored;
-    return std::filesystem::exists(path, ignored);
+    return std::filesystem::exists(native_path(path), ignored);
 }
 
 }  // namespace

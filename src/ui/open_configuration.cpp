@@ -9,6 +9,7 @@
 
 #include "files/interface_config.h"
 #include "files/system_config.h"
+#include "platform/native.h"
 #include "ui/app_context.h"
 #include "ui/file_commands.h"
 #include "ui/interface/frminterface.h"
@@ -59,7 +60,7 @@ void open_configuration_file(AppContext& ctx, const std::string& path, Workspace
 
 void open_recent_configuration(AppContext& ctx, const std::string& path, Workspace workspace) {
     std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) {
+    if (!std::filesystem::exists(native_path(path), ignored)) {
         RecentConfigurations& recent =
             workspace == Workspace::Interface ? ctx.interface_window().recent() : ctx.main().recent();
         recent.remove(path);

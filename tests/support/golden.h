@@ -12,6 +12,9 @@ namespace standwise::test {
 std::vector<std::string> lines_of(const std::string& path);
 /// The bytes of a file as they stand; empty when it cannot be read.
 std::string bytes_of(const std::string& path);
+/// The names of everything in a folder, files and folders, in UTF-8 byte order, as the system
+/// itself names them (not through the program's own listing).
+std::vector<std::string> names_in(const std::string& folder);
 
 void expect_golden(const std::vector<std::string>& lines, const std::string& name);
 

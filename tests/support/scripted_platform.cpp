@@ -4,6 +4,8 @@
 #include <fstream>
 #include <random>
 
+#include "platform/native.h"
+
 namespace standwise::test {
 
 Answer ScriptedPlatform::ask_user(const std::string& prompt, const std::string& caption, MessageStyle style) {
@@ -70,7 +72,7 @@ TempFolder::TempFolder() {
     for (;;) {
         auto candidate = base / ("standwise-test-" + std::to_string(random()));
         if (std::filesystem::create_directory(candidate)) {
-            path_ = candidate.string();
+            path_ = utf8_path(candidate);
             return;
         }
     }
@@ -78,17 +80,18 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(native_path(path_), ignored);
 }
 
 std::string TempFolder::file(const std::string& name) const {
-    return (std::filesystem::path(path_) / name).string();
+    // One kind of separator, as the program's own paths have on each system.
+    return utf8_path((native_path(path_) / native_path(name)).make_preferred());
 }
 
 std::string TempFolder::write(const std::string& name, const std::string& content) const {
     std::string path = file(name);
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << content;
+    std::filesystem::create_directories(native_path(path).parent_path());
+    std::ofstream(native_path(path), std::ios::binary) << content;
     return path;
 }
 

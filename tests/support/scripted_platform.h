@@ -95,7 +95,7 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     const std::string& path() const { return path_; }
-    /// Path of a file inside the folder.
+    /// Path of a file inside the folder, with the system's own separators ("devices/b.txt" too).
     std::string file(const std::string& name) const;
     /// Writes a file inside the folder with the given content, byte for byte; returns its path.
     std::string write(const std::string& name, const std::string& content) const;
