@@ -1,13 +1,16 @@
 // Pictures of every window for the documentation, and the start-up time, taken only when
 // STANDWISE_SCREENSHOTS names a folder (run under a real display, e.g. Xvfb at 1024x768).
+#include <sys/resource.h>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <cstdio>
 
@@ -16,6 +19,7 @@
 #include "ui/misc/frmabout.h"
 #include "ui/misc/frmdevice_help.h"
 #include "ui/misc/frmpicture.h"
+#include "ui/system/frmsummary.h"
 
 namespace standwise::test {
 namespace {
@@ -115,6 +119,42 @@ TEST(Screenshots, EveryWindow) {
     painter.end();
     both.save(QDir(folder).filePath(QStringLiteral("interface-window.png")));
     EXPECT_TRUE(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("main-window.png"))));
+}
+
+// The project summary in the middle of a long run, with its progress bar and Cancel, and the time
+// and memory of the whole run, over the configurations of STANDWISE_SUMMARY_FOLDER.
+TEST(Screenshots, SummaryInTheMiddleOfALongRun) {
+    const QString folder = qEnvironmentVariable("STANDWISE_SCREENSHOTS");
+    const QString configurations = qEnvironmentVariable("STANDWISE_SUMMARY_FOLDER");
+    if (folder.isEmpty() || configurations.isEmpty())
+        GTEST_SKIP() << "STANDWISE_SCREENSHOTS and STANDWISE_SUMMARY_FOLDER are not both set";
+    QDir().mkpath(folder);
+    ScriptedPlatform platform(QCoreApplication::applicationDirPath().toStdString());
+    AppContext ctx(platform);
+    frmmain& main = ctx.main();
+    main.Form_Load();
+    main.show();
+    platform.choose_next(configurations.toStdString());
+    QElapsedTimer timer;
+    timer.start();
+    main.mnusummary->trigger();
+    auto* window = main.findChild<frmsummary*>();
+    ASSERT_NE(window, nullptr);
+    window->move(0, 0);
+    bool taken = false;
+    while (window->running()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (!taken && window->prgsummary->value() > window->prgsummary->maximum() / 3) {
+            window->grab().save(QDir(folder).filePath(QStringLiteral("summary-running.png")));
+            taken = true;
+        }
+    }
+    const long long elapsed = timer.elapsed();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("summary window: %d rows in %lld ms, peak resident memory %ld MiB\n",
+                window->grdsummary->rowCount(), elapsed, usage.ru_maxrss / 1024);
+    save(*window, folder, QStringLiteral("summary-done"));
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ frmsummary::frmsummary(standwise::AppContext& ctx, QWidget* parent) : QDialog(pa
     prgsummary->setObjectName(QStringLiteral("prgsummary"));
     prgsummary->setAccessibleName(QStringLiteral("Configurations summarised"));
     prgsummary->setVisible(false);
-    cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdcancel = new QPushButton(QStringLiteral("Ca&ncel"), this);
     cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
     cmdcancel->setVisible(false);
     connect(cmdcancel, &QPushButton::clicked, this, &frmsummary::cmdcancel_Click);
