@@ -90,10 +90,6 @@ QString caption_text(const std::string& text) {
     return qs(text).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
-std::string stored_caption(const QLabel* label) {
-    return ss(QString(label->text()).replace(QStringLiteral("&"), QStringLiteral("&&")));
-}
-
 void set_back_colour(QWidget* widget, Colour colour) {
     widget->setProperty(kBackProperty, static_cast<int>(colour));
     apply_colours(widget);

@@ -32,8 +32,6 @@ void show_text(QLineEdit* field, const std::string& text);
 
 /// A label caption as the system writes it: a doubled "&" stands for one "&".
 QString caption_text(const std::string& text);
-/// The caption a label was given through caption_text, with its "&" doubled again.
-std::string stored_caption(const QLabel* label);
 
 /// Background of a label: ButtonFace is the palette's own window colour (no fill). On red or
 /// yellow the text is drawn in black or white, whichever reads better.
