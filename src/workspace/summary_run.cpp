@@ -9,16 +9,22 @@
 namespace standwise {
 
 SummaryRun::SummaryRun(std::vector<std::string> paths, const SystemModel& started, const DataFolders& folders,
-                       unsigned threads)
+                       unsigned threads, bool start_now)
     : paths_(std::move(paths)),
       started_(started),
       folders_(folders),
       rows_(paths_.size()),
       row_done_(paths_.size(), 0) {
     if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
-    threads = static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(1, paths_.size())));
-    running_ = threads;
-    for (unsigned t = 0; t < threads; ++t)
+    thread_count_ =
+        static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(1, paths_.size())));
+    running_ = thread_count_;
+    if (start_now) start();
+}
+
+void SummaryRun::start() {
+    if (!threads_.empty()) return;
+    for (unsigned t = 0; t < thread_count_; ++t)
         threads_.emplace_back([this] { work(); });
 }
 

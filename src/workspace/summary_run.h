@@ -16,13 +16,15 @@ namespace standwise {
 class SummaryRun {
 public:
     /// Starts working out the rows of `paths` over the started model, on `threads` threads (all
-    /// cores when 0).
+    /// cores when 0); with `start_now` false the threads start with start().
     SummaryRun(std::vector<std::string> paths, const SystemModel& started, const DataFolders& folders,
-               unsigned threads = 0);
+               unsigned threads = 0, bool start_now = true);
     /// Cancels the run and waits for its threads.
     ~SummaryRun();
     SummaryRun(const SummaryRun&) = delete;
     SummaryRun& operator=(const SummaryRun&) = delete;
+
+    void start();
 
     std::size_t total() const { return paths_.size(); }
     std::size_t done() const { return done_.load(); }
@@ -46,6 +48,7 @@ private:
     std::atomic<std::size_t> next_{0}, done_{0};
     std::atomic<unsigned> running_{0};
     std::atomic<bool> cancelled_{false};
+    unsigned thread_count_ = 1;
     std::vector<std::thread> threads_;
 };
 

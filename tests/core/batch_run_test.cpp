@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <thread>
 
 #include "files/interface_config.h"
 #include "files/system_config.h"
@@ -14,6 +15,7 @@
 #include "support/scripted_platform.h"
 #include "workspace/project_summary.h"
 #include "workspace/startup.h"
+#include "workspace/summary_run.h"
 #include "workspace/system_workspace.h"
 
 namespace standwise {
@@ -95,6 +97,33 @@ TEST_F(BatchRunTest, TableOfSeveralConfigurations) {
     EXPECT_EQ(rows[0].standby, "72:05");
     EXPECT_EQ(rows[2].kind, "Interface");
     EXPECT_FALSE(rows[1].complete);
+}
+
+// The summary window's run: a cancelled one keeps the rows begun before it was cancelled, which are
+// the first ones, in order and as a whole run gives them.
+TEST_F(BatchRunTest, SummaryRunsCanBeCancelled) {
+    std::vector<std::string> paths;
+    for (int i = 0; i < 40; ++i)
+        paths.push_back(i % 2 == 0 ? system_file : interface_file);
+    SummaryRun whole(paths, started, folders, 2);
+    const std::vector<SummaryRow> all = whole.rows();
+    ASSERT_EQ(all.size(), paths.size());
+    EXPECT_EQ(all[0].standby, "72:05");
+
+    SummaryRun before(paths, started, folders, 2, false);
+    before.cancel();
+    before.start();
+    EXPECT_TRUE(before.rows().empty());
+
+    SummaryRun midway(paths, started, folders, 2);
+    while (midway.done() == 0 && !midway.finished())
+        std::this_thread::yield();
+    midway.cancel();
+    const std::vector<SummaryRow> kept = midway.rows();
+    ASSERT_GE(kept.size(), 1u);
+    EXPECT_EQ(kept.size(), midway.done());
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        EXPECT_EQ(summary_cells(kept[i]), summary_cells(all[i])) << i;
 }
 
 }  // namespace

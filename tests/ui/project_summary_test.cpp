@@ -204,11 +204,12 @@ TEST_F(ProjectSummaryTest, LongRunShowsProgressAndCanBeCancelled) {
     EXPECT_FALSE(window->prgsummary->isVisible());
     EXPECT_EQ(window->grdsummary->rowCount(), 400);
 
+    // Cancel keeps what was done; which rows those are is the core's (SummaryRun) to test.
     window->summarise(many.path());
     window->cmdcancel->click();
+    EXPECT_FALSE(window->cmdcancel->isEnabled());
     while (window->running())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    EXPECT_LT(window->rows().size(), 400u);
     EXPECT_EQ(window->grdsummary->rowCount(), static_cast<int>(window->rows().size()));
     EXPECT_TRUE(platform.messages.empty());
 }
