@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include <QSet>
 #include <QSignalBlocker>
 #include "calc/unit_sums.h"
 #include "model/numbers.h"
@@ -102,18 +103,19 @@ void frmMXunits::sync_tree(const standwise::UnitLoopRecord& record) {
             for (int m = 1; m <= channels; ++m)
                 wanted.emplace_back(kind, m);
         }
-        auto key_of = [n](const std::pair<NodeKind, int>& channel) {
-            return qs(standwise::channel_key(n, channel.first, channel.second));
-        };
+        QSet<QString> wanted_keys;
+        for (const auto& [kind, m] : wanted)
+            wanted_keys.insert(qs(standwise::channel_key(n, kind, m)));
+        QSet<QString> present;
         for (int c = unit_node->childCount() - 1; c >= 0; --c) {
             const QString key = unit_node->child(c)->data(0, kKeyRole).toString();
-            const bool fixed = key == qs(standwise::fixed_output_key(n));
-            const bool kept =
-                std::any_of(wanted.begin(), wanted.end(), [&](const auto& w) { return key_of(w) == key; });
-            if (!fixed && !kept) delete unit_node->takeChild(c);
+            if (key == qs(standwise::fixed_output_key(n)) || wanted_keys.contains(key))
+                present.insert(key);
+            else
+                delete unit_node->takeChild(c);
         }
         for (const auto& channel : wanted)
-            if (node(key_of(channel)) == nullptr)
+            if (!present.contains(qs(standwise::channel_key(n, channel.first, channel.second))))
                 add_channel_node(unit_node, n, channel.first, channel.second);
     }
 }
