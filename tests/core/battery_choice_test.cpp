@@ -1,7 +1,7 @@
 #include "calc/battery_choice.h"
-#include "workspace/startup.h"
 #include "files/battery_sizes.h"
 #include "files/report_text.h"
+#include "workspace/startup.h"
 
 #include <gtest/gtest.h>
 

@@ -27,9 +27,12 @@ Records parse_csv(const std::string& text) {
         const char c = text[i];
         std::string& field = records.back().back();
         if (quoted) {
-            if (c != '"') field += c;
-            else if (i + 1 < text.size() && text[i + 1] == '"') field += text[++i];
-            else quoted = false;
+            if (c != '"')
+                field += c;
+            else if (i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else
+                quoted = false;
         } else if (c == '"') {
             quoted = true;
         } else if (c == ',') {
@@ -93,12 +96,14 @@ TEST_F(SummaryTableTest, FoldersGiveTheirConfigurations) {
     const TempFolder empty;
     empty.write("readme.txt", "x");
     EXPECT_EQ(summary({empty.path(), examples + "/rich.cfg"}), kBatchUsageError);
-    EXPECT_EQ(err.str(), "standwise: " + empty.path() +
-                             ": the folder holds no configuration (*.cfg); --recursive looks in its subfolders too\n");
+    EXPECT_EQ(err.str(),
+              "standwise: " + empty.path() +
+                  ": the folder holds no configuration (*.cfg); --recursive looks in its subfolders too\n");
     EXPECT_EQ(out.str(), "");
 
     // Reports of a folder go into a folder, named after their configurations.
-    CommandLine reports = parse_command_line({"--report", "full", "-o", folder.file("reports"), folder.path()});
+    CommandLine reports =
+        parse_command_line({"--report", "full", "-o", folder.file("reports"), folder.path()});
     ASSERT_EQ(reports.action, CommandLine::Action::Report);
     EXPECT_EQ(run_batch_reports(reports, folders, out, err), kBatchSuccess);
     EXPECT_FALSE(test::bytes_of(folder.file("reports/A.txt")).empty());
@@ -110,7 +115,8 @@ TEST_F(SummaryTableTest, FoldersGiveTheirConfigurations) {
 // Every figure a plain number a spreadsheet reads and adds, or an empty cell whose reason is
 // among the warnings; verdicts yes or no; the text form unchanged from earlier releases.
 TEST_F(SummaryTableTest, FiguresAreNumbersASpreadsheetAdds) {
-    const std::vector<std::string> names{"cut.cfg", "default.cfg", "legacy_r500.cfg", "plant.cfg", "rich.cfg"};
+    const std::vector<std::string> names{"cut.cfg", "default.cfg", "legacy_r500.cfg", "plant.cfg",
+                                         "rich.cfg"};
     std::vector<std::string> paths;
     for (const std::string& name : names)
         paths.push_back(examples + "/" + name);

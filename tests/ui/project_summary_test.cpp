@@ -5,13 +5,13 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QScreen>
-#include <QTest>
-#include <cstdio>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <sstream>
 
 #include "calc/battery_choice.h"
@@ -59,7 +59,8 @@ protected:
 
     // A shown figure as a spreadsheet wants it: the unit and leading zeros off ("09.95Ah" gives "9.95").
     static std::string plain(std::string shown, const std::string& unit) {
-        if (shown.size() < unit.size() || shown.substr(shown.size() - unit.size()) != unit) return "(" + shown + ")";
+        if (shown.size() < unit.size() || shown.substr(shown.size() - unit.size()) != unit)
+            return "(" + shown + ")";
         shown.resize(shown.size() - unit.size());
         while (shown.size() > 1 && shown[0] == '0' && shown[1] != '.')
             shown.erase(0, 1);
@@ -68,11 +69,14 @@ protected:
     static std::string decimal_hours(const std::string& shown) {
         const std::size_t colon = shown.find(':');
         char text[32];
-        std::snprintf(text, sizeof text, "%.2f", std::stod(shown.substr(0, colon)) + std::stod(shown.substr(colon + 1)) / 60);
+        std::snprintf(text, sizeof text, "%.2f",
+                      std::stod(shown.substr(0, colon)) + std::stod(shown.substr(colon + 1)) / 60);
         return text;
     }
     static std::string yes_no(const QLabel* verdict) {
-        return back_colour(verdict) == Colour::Green ? "yes" : back_colour(verdict) == Colour::Red ? "no" : "?";
+        return back_colour(verdict) == Colour::Green ? "yes"
+               : back_colour(verdict) == Colour::Red ? "no"
+                                                     : "?";
     }
 
     // Every cell of a row against what the windows show after loading its file: the report's texts,
@@ -88,15 +92,15 @@ protected:
         const Texts report = main().full_report_lines();
         const std::string standby = between(report, "Standby time is ", "hrs");
         const BatteryReadouts& b = main().batteries;
-        expect_cells(row, {path, "System", between(report, "Site: "), standby,
-                           plain(text(b.fit_24h).substr(16), "Ah"), plain(text(b.fit_72h).substr(16), "Ah"),
-                           yes_no(b.verdict_24h), yes_no(b.verdict_72h), "", row.warnings,
-                           between(report, "Site Id: "), "", between(report, "System type: "),
-                           between(report, "PSU type: "),
-                           plain(between(report, padded("Total system quiescent current")), "A"),
-                           plain(between(report, padded("Total system alarm current")), "A"),
-                           decimal_hours(standby), plain(between(report, "For 24hr standby: ", " required."), "Ah"),
-                           plain(between(report, "For 72hr standby: ", " required."), "Ah")});
+        expect_cells(
+            row, {path, "System", between(report, "Site: "), standby, plain(text(b.fit_24h).substr(16), "Ah"),
+                  plain(text(b.fit_72h).substr(16), "Ah"), yes_no(b.verdict_24h), yes_no(b.verdict_72h), "",
+                  row.warnings, between(report, "Site Id: "), "", between(report, "System type: "),
+                  between(report, "PSU type: "),
+                  plain(between(report, padded("Total system quiescent current")), "A"),
+                  plain(between(report, padded("Total system alarm current")), "A"), decimal_hours(standby),
+                  plain(between(report, "For 24hr standby: ", " required."), "Ah"),
+                  plain(between(report, "For 72hr standby: ", " required."), "Ah")});
     }
 
     // The rows the summary window shows for the folder, once its run is over.
@@ -147,13 +151,14 @@ TEST_F(ProjectSummaryTest, RowsCarryTheFiguresTheWindowsShow) {
     const Texts report = window.report_lines();
     const std::string standby = between(report, "Standby time is ", " with");
     const BatteryReadouts& b = window.batteries;
-    expect_cells(rows[3], {interface, "Interface", between(report, "Interface label:     "), standby,
-                           plain(text(b.fit_24h).substr(16), "Ah"), plain(text(b.fit_72h).substr(16), "Ah"),
-                           yes_no(b.verdict_24h), yes_no(b.verdict_72h), "", "", "",
-                           between(report, "Interface address:   "), "", "",
-                           plain(text(window.lblinterface_q), "A"), plain(text(window.lblinterface_a), "A"),
-                           decimal_hours(standby), plain(between(report, "For 24hr standby: ", " required."), "Ah"),
-                           plain(between(report, "For 72hr standby: ", " required."), "Ah")});
+    expect_cells(
+        rows[3],
+        {interface, "Interface", between(report, "Interface label:     "), standby,
+         plain(text(b.fit_24h).substr(16), "Ah"), plain(text(b.fit_72h).substr(16), "Ah"),
+         yes_no(b.verdict_24h), yes_no(b.verdict_72h), "", "", "", between(report, "Interface address:   "),
+         "", "", plain(text(window.lblinterface_q), "A"), plain(text(window.lblinterface_a), "A"),
+         decimal_hours(standby), plain(between(report, "For 24hr standby: ", " required."), "Ah"),
+         plain(between(report, "For 72hr standby: ", " required."), "Ah")});
     EXPECT_EQ(yes_no(b.verdict_24h), "no");
     EXPECT_TRUE(rows[3].marked);
 }
@@ -214,7 +219,9 @@ TEST_F(ProjectSummaryTest, WindowShowsTheRowsFiltersThemAndSavesThemAsShown) {
     EXPECT_EQ(table->item(1, covers)->background().style(), Qt::NoBrush);  // it covers
     EXPECT_EQ(table->item(3, covers)->text(), QStringLiteral("no"));
     EXPECT_EQ(table->item(3, covers)->background().color(), QColor(200, 30, 30));
-    EXPECT_NE(table->item(3, file)->toolTip().indexOf(QStringLiteral("The standard battery does not cover 24hr")), -1);
+    EXPECT_NE(
+        table->item(3, file)->toolTip().indexOf(QStringLiteral("The standard battery does not cover 24hr")),
+        -1);
     EXPECT_EQ(table->item(3, warnings)->background().style(), Qt::NoBrush);
 
     const auto shown_files = [window] {
@@ -265,7 +272,8 @@ TEST_F(ProjectSummaryTest, ColumnsThatMatterFitAt150PercentText) {
     EXPECT_LE(window.frameGeometry().height(), screen.height());
     QTableWidget* table = window.grdsummary;
     const int warnings = static_cast<int>(SummaryColumn::Warnings);
-    EXPECT_LE(table->columnViewportPosition(warnings) + table->columnWidth(warnings), table->viewport()->width());
+    EXPECT_LE(table->columnViewportPosition(warnings) + table->columnWidth(warnings),
+              table->viewport()->width());
     EXPECT_EQ(table->item(0, 2)->toolTip().toStdString(), rows[0].site);
     EXPECT_LT(table->columnWidth(2), table->fontMetrics().horizontalAdvance(QString(80, QLatin1Char('W'))));
     window.close();
