@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 #include <cctype>
 
 #include "model/numbers.h"
@@ -35,8 +37,10 @@ constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kRowRole = Qt::UserRole + 2;  // the row's place in rows(), kept through sorting
 
 // Long cells are cut to this many average characters, with their whole text in the tooltip.
+// The file name may take a little more.
 constexpr int kWidestColumn = 14;
-constexpr int kHeaderLine = 12;  // a header caption is broken into lines of about this many characters
+constexpr int kWidestFile = 20;
+constexpr int kHeaderLine = 10;  // a header caption is broken into lines of about this many characters
 
 // "Standard battery covers 24hr (yes/no)" as "Standard\nbattery\ncovers 24hr\n(yes/no)", so that a
 // column is as wide as its figures rather than its caption.
@@ -201,11 +205,12 @@ void frmsummary::show_rows(const std::string& folder, std::vector<standwise::Sum
         }
     }
     grdsummary->setSortingEnabled(true);
-    grdsummary->resizeColumnsToContents();
-    const int widest = grdsummary->fontMetrics().averageCharWidth() * kWidestColumn;
+    const int character = grdsummary->fontMetrics().averageCharWidth();
     int columns = 0;
     for (int c = 0; c < grdsummary->columnCount(); ++c) {
-        if (grdsummary->columnWidth(c) > widest) grdsummary->setColumnWidth(c, widest);
+        // As wide as its cells, up to a limit, and never narrower than its caption's lines.
+        const int cells = std::min(cells_width(c), character * (c == 0 ? kWidestFile : kWidestColumn));
+        grdsummary->setColumnWidth(c, std::max(cells, caption_width(c)));
         columns += grdsummary->columnWidth(c);
     }
     const QMargins margins = layout()->contentsMargins();
@@ -217,6 +222,25 @@ void frmsummary::show_rows(const std::string& folder, std::vector<standwise::Sum
     cmdsave->setEnabled(!rows_.empty());
     cmdopen->setEnabled(!rows_.empty());
     if (!rows_.empty()) grdsummary->selectRow(0);
+}
+
+// The widest line of a column's caption, drawn bold as the header draws it, with the header's margins.
+int frmsummary::caption_width(int column) const {
+    QFont bold = grdsummary->horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int widest = 0;
+    for (const QString& line : grdsummary->horizontalHeaderItem(column)->text().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grdsummary) + 4;
+}
+
+int frmsummary::cells_width(int column) const {
+    const QFontMetrics metrics(grdsummary->font());
+    int widest = 0;
+    for (int r = 0; r < grdsummary->rowCount(); ++r)
+        widest = std::max(widest, metrics.horizontalAdvance(grdsummary->item(r, column)->text()));
+    return widest + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdsummary) + 1) + 4;
 }
 
 // A row stays when any of its cells holds the text, letter case aside.

@@ -61,6 +61,8 @@ private:
     void poll_run();
     /// Takes the size wanted where the screen of the window it belongs to has room for it.
     void fit_screen(QSize wanted);
+    int caption_width(int column) const;
+    int cells_width(int column) const;
 
     standwise::AppContext& ctx_;
     std::string folder_;
