@@ -80,6 +80,24 @@ bool is_terminal(std::FILE* stream) {
 #endif
 }
 
+// The configurations the files and folders of the command line name; none after a usage error,
+// written to `err`.
+std::optional<std::vector<NamedConfig>> configurations_of(const CommandLine& line, std::ostream& err) {
+    auto named = configurations_named(line.configs, line.recursive);
+    if (const std::string* problem = std::get_if<std::string>(&named)) {
+        err << "standwise: " << *problem << "\n";
+        return std::nullopt;
+    }
+    return std::get<std::vector<NamedConfig>>(std::move(named));
+}
+
+std::vector<std::string> paths_of(const std::vector<NamedConfig>& configs) {
+    std::vector<std::string> paths;
+    for (const NamedConfig& config : configs)
+        paths.push_back(config.path);
+    return paths;
+}
+
 }  // namespace
 
 int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::ostream& out,
@@ -88,8 +106,10 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
         err << "standwise: --pdf needs the windowed program; this one writes text reports only\n";
         return kBatchUsageError;
     }
+    const std::optional<std::vector<NamedConfig>> configs = configurations_of(line, err);
+    if (!configs) return kBatchUsageError;
     std::variant<ReportPlan, std::string> planned = plan_reports(
-        line.configs, line.has_output, line.output, line.unique_names, line.pdf ? ".pdf" : ".txt");
+        paths_of(*configs), line.has_output, line.output, line.unique_names, line.pdf ? ".pdf" : ".txt");
     if (const std::string* problem = std::get_if<std::string>(&planned)) {
         err << "standwise: " << *problem << "\n";
         return kBatchUsageError;
@@ -123,8 +143,11 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
 }
 
 int run_summary(const CommandLine& line, const DataFolders& folders, std::ostream& out, std::ostream& err) {
+    const std::optional<std::vector<NamedConfig>> configs = configurations_of(line, err);
+    if (!configs) return kBatchUsageError;
+    const std::vector<std::string> paths = paths_of(*configs);
     if (line.has_output) {
-        for (const std::string& config : line.configs) {
+        for (const std::string& config : paths) {
             if (same_file(line.output, config)) {
                 err << "standwise: the table " << line.output << " would replace the configuration " << config
                     << "\n";
@@ -133,21 +156,23 @@ int run_summary(const CommandLine& line, const DataFolders& folders, std::ostrea
         }
     }
     // A long run on a terminal says how far it has got, on one line rewritten in place.
-    const bool show_progress = line.configs.size() > 20 && is_terminal(stderr);
-    const std::size_t total = line.configs.size();
-    const std::vector<SummaryRow> rows = summarise_all(line.configs, folders, err, [&](std::size_t done) {
+    const bool show_progress = paths.size() > 20 && is_terminal(stderr);
+    const std::size_t total = paths.size();
+    std::vector<SummaryRow> rows = summarise_all(paths, folders, err, [&](std::size_t done) {
         if (show_progress)
             err << "\rstandwise: " << done << " of " << total << " configurations" << std::flush;
     });
     if (show_progress) err << "\n";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i].file = (*configs)[i].name;
 
     int status = kBatchSuccess;
     for (const SummaryRow& row : rows) {
         if (row.complete) continue;
-        err << "standwise: " << row.file << ": " << row.warnings << "\n";
+        err << "standwise: " << row.path << ": " << row.warnings << "\n";
         status = kBatchFileFailure;
     }
-    const std::string csv = summary_csv(rows);
+    const std::string csv = line.text_table ? summary_text_csv(rows) : summary_csv(rows);
     if (!line.has_output) {
         out << csv << std::flush;
         return out ? status : kBatchFileFailure;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/native.h"
+#include "workspace/project_summary.h"
 
 namespace standwise {
 namespace {
@@ -56,7 +57,55 @@ std::string name_after_path(const std::string& config, const fs::path& common, c
     return name + extension;
 }
 
+// The configurations below one folder, relative to it, in name order.
+std::variant<std::vector<std::string>, std::string> folder_configurations(const std::string& folder,
+                                                                          bool recursive) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    auto add = [&](const fs::directory_entry& entry, const fs::path& root) {
+        std::error_code ignored;
+        if (!entry.is_regular_file(ignored) || !is_configuration(utf8_path(entry.path().filename()))) return;
+        std::string name;  // with "/" between folders on every system, as the table names it
+        for (const fs::path& part : entry.path().lexically_relative(root))
+            name += (name.empty() ? "" : "/") + utf8_path(part);
+        names.push_back(name);
+    };
+    const fs::path root = native_path(folder);
+    if (recursive) {
+        for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, ec),
+             end;
+             !ec && it != end; it.increment(ec))
+            add(*it, root);
+    } else {
+        for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
+            add(*it, root);
+    }
+    if (ec) return folder + ": the folder cannot be read: " + error_text(ec);
+    if (names.empty())
+        return folder + ": the folder holds no configuration (*.cfg)" +
+               (recursive ? "" : "; --recursive looks in its subfolders too");
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 }  // namespace
+
+std::variant<std::vector<NamedConfig>, std::string> configurations_named(const std::vector<std::string>& args,
+                                                                         bool recursive) {
+    std::vector<NamedConfig> configs;
+    for (const std::string& arg : args) {
+        std::error_code ec;
+        if (!fs::is_directory(native_path(arg), ec)) {
+            configs.push_back({arg, arg});
+            continue;
+        }
+        auto found = folder_configurations(arg, recursive);
+        if (const std::string* problem = std::get_if<std::string>(&found)) return *problem;
+        for (const std::string& name : std::get<std::vector<std::string>>(found))
+            configs.push_back({utf8_path(native_path(arg) / native_path(name)), name});
+    }
+    return configs;
+}
 
 bool same_file(const std::string& a, const std::string& b) {
     std::error_code ec;
@@ -72,6 +121,8 @@ std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string
     if (configs.size() == 1) {
         plan.targets.push_back({configs.front(), has_output ? output : std::string()});
     } else {
+        if (!has_output)
+            return std::string("several configurations need -o naming a folder for their reports");
         plan.folder = output;
         const fs::path common = unique_names ? common_folder(configs) : fs::path();
         std::vector<std::string> names;

@@ -19,12 +19,24 @@ struct ReportPlan {
     std::string folder;  // the folder to create when the reports go into one, else empty
 };
 
+/// A configuration found on the command line: where it is, and its name in the table.
+struct NamedConfig {
+    std::string path;
+    std::string name;  // relative to the folder named, or the path as given for a file
+};
+
+/// The configurations that the command line's arguments name: a file as given; a folder its
+/// *.cfg files in name order, those of its subfolders too with `recursive`. A usage error (the
+/// text to show) for a folder that holds none or cannot be read.
+std::variant<std::vector<NamedConfig>, std::string> configurations_named(const std::vector<std::string>& args,
+                                                                         bool recursive);
+
 /// The report file of each configuration. With one configuration the report goes to `output`, or to
 /// standard output when there is none; with several, `output` is a folder and each report is named
 /// after its configuration with `extension` (".txt" or ".pdf"), or, with `unique_names`, after its path
 /// relative to the configurations' common folder ("a/site.cfg" gives "a_site.txt"). A usage error (the text
 /// to show) when two reports would get the same name (letter case ignored, as on Windows) or a report would
-/// replace one of the configurations.
+/// replace one of the configurations, or several configurations have no `output` folder.
 std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
                                                    const std::string& output, bool unique_names,
                                                    const std::string& extension = ".txt");

@@ -22,8 +22,10 @@ struct CommandLine {
     bool has_output = false;
     bool unique_names = false;  // reports in a folder named after their paths, not their names alone
     bool pdf = false;           // the reports as PDF files, not text
+    bool recursive = false;     // folders named contribute the configurations of their subfolders too
+    bool text_table = false;    // --summary's figures as the shown texts ("0.087A"), not plain numbers
     std::string output;
-    std::vector<std::string> configs;  // for Open, the one configuration to open
+    std::vector<std::string> configs;  // files and folders; for Open, the one configuration to open
     std::string error;                 // for UsageError
 };
 

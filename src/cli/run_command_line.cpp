@@ -25,7 +25,8 @@ std::optional<int> run_without_windows(const CommandLine& line, const PdfWriter&
                       << product_line() << ", status bar " << kStatusVersion << "\n";
             return kBatchSuccess;
         case Action::UsageError:
-            std::cerr << "standwise: " << line.error << "\n" << usage_text();
+            // One line that says what is wrong; the whole usage would bury it.
+            std::cerr << "standwise: " << line.error << " (standwise --help for more)\n";
             return kBatchUsageError;
         case Action::Windows:
         case Action::Open:

@@ -19,6 +19,12 @@ void fill_batteries(SummaryRow& row, const BatterySelection& selection) {
     row.fit_72h = fit(selection.for_72h);
     row.verdict_24h = selection.for_24h.verdict_text;
     row.verdict_72h = selection.for_72h.verdict_text;
+    // Only a verdict that was given (green or red) says yes or no.
+    auto covers = [](const BatteryVerdict& v) {
+        return v.verdict_colour == Colour::ButtonFace ? std::nullopt : std::optional<bool>(v.covers);
+    };
+    row.covers_24h = covers(selection.for_24h);
+    row.covers_72h = covers(selection.for_72h);
     row.marked = row.marked || !selection.for_24h.covers || !selection.for_72h.covers;
 }
 
@@ -37,7 +43,7 @@ void fill_system(SummaryRow& row, const SystemWorkspace& ws) {
 
 void fill_interface(SummaryRow& row, const InterfaceWorkspace& ws) {
     row.site = ws.setup.label;
-    row.site_id = ws.address_text();
+    row.address = ws.address_text();
     row.quiescent = ws.view.quiescent;
     row.alarm = ws.view.alarm;
     row.standby = ws.view.standby;
@@ -57,6 +63,8 @@ std::string joined_warnings(const std::vector<std::string>& shown) {
     return text;
 }
 
+}  // namespace
+
 bool is_configuration(const std::string& name) {
     if (name.size() < 4) return false;
     std::string tail = name.substr(name.size() - 4);
@@ -65,11 +73,23 @@ bool is_configuration(const std::string& name) {
     return tail == ".cfg";
 }
 
-}  // namespace
+std::vector<std::string> marking_reasons(const SummaryRow& row) {
+    if (!row.complete) return {"Not read whole: " + row.warnings};
+    std::vector<std::string> reasons;
+    if (!row.warnings.empty()) reasons.push_back("Warnings: " + row.warnings);
+    for (const auto& [covers, period] :
+         {std::pair{row.covers_24h, "24hr"}, std::pair{row.covers_72h, "72hr"}}) {
+        if (!covers)
+            reasons.push_back(std::string("No battery can give ") + period + " standby");
+        else if (!*covers)
+            reasons.push_back(std::string("The standard battery does not cover ") + period + " standby");
+    }
+    return reasons;
+}
 
 SummaryRow summarise(const SystemModel& started, BatchPlatform& platform, const std::string& path) {
     SummaryRow row;
-    row.file = path;
+    row.path = row.file = path;
     row.marked = true;
     const TextLines file = platform.read_lines(path);
     if (!file.read()) {

@@ -30,6 +30,13 @@ std::vector<SummaryRow> summarise_all(const std::vector<std::string>& paths, con
                                       const std::function<void(std::size_t done)>& progress = {},
                                       const std::atomic<bool>* cancel = nullptr);
 
+/// Whether a file name is a configuration's: it ends in ".cfg", any letter case.
+bool is_configuration(const std::string& name);
+
+/// Why a row is marked, a sentence each: not read whole, warnings, a period the standard battery
+/// does not cover; empty for a row that is not marked.
+std::vector<std::string> marking_reasons(const SummaryRow& row);
+
 /// The configurations (*.cfg, any letter case) of a folder as the platform lists it.
 std::vector<std::string> configurations_in(Platform& platform, const std::string& folder);
 

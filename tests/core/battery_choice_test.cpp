@@ -1,13 +1,12 @@
 #include "calc/battery_choice.h"
-#include "workspace/startup.h"
 #include "files/battery_sizes.h"
 #include "files/report_text.h"
+#include "workspace/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "files/summary_table.h"
 #include "support/scripted_platform.h"
 
 namespace standwise {
@@ -122,25 +121,6 @@ TEST(BatteryChoice, StockSizesFromTheFirstFileFound) {
     EXPECT_EQ(
         platform.messages[0].prompt.rfind("The stock battery sizes in " + user_file + " cannot be used", 0),
         0u);
-}
-
-TEST(SummaryTable, FieldsAreQuotedOnlyWhenTheyMustBe) {
-    const std::pair<std::string, std::string> fields[] = {
-        {"Harbour", "Harbour"},
-        {"North wing, block 2", "\"North wing, block 2\""},
-        {"The \"old\" site", "\"The \"\"old\"\" site\""},
-        {"two\r\nlines", "\"two\r\nlines\""},
-        {" padded", "\" padded\""},
-        {"", ""},
-    };
-    for (const auto& [text, field] : fields)
-        EXPECT_EQ(csv_field(text), field) << text;
-    SummaryRow row;
-    row.file = "a.cfg";
-    row.site = "x,y";
-    const std::string csv = summary_csv({row});
-    EXPECT_EQ(csv.substr(0, csv.find("\r\n")).substr(0, 22), "File,Kind,Site,Site ID");
-    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), "a.cfg,,\"x,y\",,,,,,,,,,,,,\r\n");
 }
 
 }  // namespace

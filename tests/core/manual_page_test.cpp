@@ -45,8 +45,8 @@ TEST(ManualPage, NamesTheOptionsThatHelpNames) {
         tag_next = line == ".TP";
     }
     const Options help = options_in(usage_text());
-    EXPECT_EQ(help,
-              (Options{"--report", "-o", "--pdf", "--unique-names", "--summary", "--help", "--version"}));
+    EXPECT_EQ(help, (Options{"--report", "-o", "--pdf", "--unique-names", "--recursive", "--summary",
+                             "--format", "--help", "--version"}));
     EXPECT_EQ(options_in(synopsis), help);
     EXPECT_EQ(options_in(tags), help);
     // The report kinds, which --report takes, are named the same way.

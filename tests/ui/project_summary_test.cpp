@@ -1,10 +1,17 @@
 // The project summary of a folder: a normal, an overloaded, a cut and an interface configuration,
 // their rows against their reports, and the window that shows them.
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <sstream>
 
 #include "calc/battery_choice.h"
@@ -50,22 +57,50 @@ protected:
         platform.clear_messages();
     }
 
-    // The row's figures against the full report the window writes after loading the file.
+    // A shown figure as a spreadsheet wants it: the unit and leading zeros off ("09.95Ah" gives "9.95").
+    static std::string plain(std::string shown, const std::string& unit) {
+        if (shown.size() < unit.size() || shown.substr(shown.size() - unit.size()) != unit)
+            return "(" + shown + ")";
+        shown.resize(shown.size() - unit.size());
+        while (shown.size() > 1 && shown[0] == '0' && shown[1] != '.')
+            shown.erase(0, 1);
+        return shown;
+    }
+    static std::string decimal_hours(const std::string& shown) {
+        const std::size_t colon = shown.find(':');
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f",
+                      std::stod(shown.substr(0, colon)) + std::stod(shown.substr(colon + 1)) / 60);
+        return text;
+    }
+    static std::string yes_no(const QLabel* verdict) {
+        return back_colour(verdict) == Colour::Green ? "yes"
+               : back_colour(verdict) == Colour::Red ? "no"
+                                                     : "?";
+    }
+
+    // Every cell of a row against what the windows show after loading its file: the report's texts,
+    // the Standby tab's battery selection, and the messages the load showed.
+    using Cells = std::array<std::string, kSummaryColumns>;
+    void expect_cells(const SummaryRow& row, const Cells& expected) {
+        const Cells cells = summary_cells(row);
+        for (std::size_t c = 0; c < kSummaryColumns; ++c)
+            EXPECT_EQ(cells[c], expected[c]) << row.file << ": " << summary_header()[c];
+    }
     void expect_system_row(const SummaryRow& row, const std::string& path) {
         load(path);
         const Texts report = main().full_report_lines();
-        EXPECT_EQ(row.kind, "System");
-        EXPECT_EQ(row.site, between(report, "Site: "));
-        EXPECT_EQ(row.site_id, between(report, "Site Id: "));
-        EXPECT_EQ(row.system_type, between(report, "System type: "));
-        EXPECT_EQ(row.psu, between(report, "PSU type: "));
-        EXPECT_EQ(row.quiescent, between(report, padded("Total system quiescent current")));
-        EXPECT_EQ(row.alarm, between(report, padded("Total system alarm current")));
-        EXPECT_EQ(row.standby, between(report, "Standby time is ", "hrs"));
-        EXPECT_EQ(row.capacity_24h, between(report, "For 24hr standby: ", " required."));
-        EXPECT_EQ(row.capacity_72h, between(report, "For 72hr standby: ", " required."));
-        EXPECT_EQ(row.verdict_24h, text(main().batteries.verdict_24h));
-        EXPECT_EQ("Battery to fit: " + row.fit_72h, text(main().batteries.fit_72h));
+        const std::string standby = between(report, "Standby time is ", "hrs");
+        const BatteryReadouts& b = main().batteries;
+        expect_cells(
+            row, {path, "System", between(report, "Site: "), standby, plain(text(b.fit_24h).substr(16), "Ah"),
+                  plain(text(b.fit_72h).substr(16), "Ah"), yes_no(b.verdict_24h), yes_no(b.verdict_72h), "",
+                  row.warnings, between(report, "Site Id: "), "", between(report, "System type: "),
+                  between(report, "PSU type: "),
+                  plain(between(report, padded("Total system quiescent current")), "A"),
+                  plain(between(report, padded("Total system alarm current")), "A"), decimal_hours(standby),
+                  plain(between(report, "For 24hr standby: ", " required."), "Ah"),
+                  plain(between(report, "For 72hr standby: ", " required."), "Ah")});
     }
 
     // The rows the summary window shows for the folder, once its run is over.
@@ -89,7 +124,7 @@ protected:
     std::string normal, overloaded, cut, interface;
 };
 
-TEST_F(ProjectSummaryTest, RowsCarryTheFiguresTheReportsShow) {
+TEST_F(ProjectSummaryTest, RowsCarryTheFiguresTheWindowsShow) {
     const std::vector<SummaryRow> rows = summarise_folder();
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_TRUE(platform.messages.empty());  // the summary shows nothing of its own loads
@@ -103,21 +138,28 @@ TEST_F(ProjectSummaryTest, RowsCarryTheFiguresTheReportsShow) {
               "Loop Overloaded: The maximum load has been exceeded on loop 3. Please reduce this loading.");
     EXPECT_TRUE(rows[1].marked);
 
-    EXPECT_EQ(rows[2].file, cut);
-    EXPECT_EQ(rows[2].kind, "System");
-    EXPECT_EQ(rows[2].warnings, "the file ends early or holds a value that cannot be read");
-    EXPECT_EQ(rows[2].quiescent + rows[2].standby + rows[2].verdict_24h, "");
+    Cells cut_cells{};
+    cut_cells[0] = cut;
+    cut_cells[1] = "System";
+    cut_cells[static_cast<std::size_t>(SummaryColumn::Warnings)] =
+        "the file ends early or holds a value that cannot be read";
+    expect_cells(rows[2], cut_cells);
     EXPECT_FALSE(rows[2].complete);
 
     frminterface& window = ctx->interface_window();
     window.load_configuration(interface);
     const Texts report = window.report_lines();
-    EXPECT_EQ(rows[3].kind, "Interface");
-    EXPECT_EQ(rows[3].site, between(report, "Interface label:     "));
-    EXPECT_EQ(rows[3].standby, between(report, "Standby time is ", " with"));
-    EXPECT_EQ(rows[3].capacity_72h, between(report, "For 72hr standby: ", " required."));
-    EXPECT_EQ(rows[3].verdict_24h, "The 2.1Ah battery does not cover 24hr standby");
-    EXPECT_EQ(back_colour(window.batteries.verdict_24h), Colour::Red);
+    const std::string standby = between(report, "Standby time is ", " with");
+    const BatteryReadouts& b = window.batteries;
+    expect_cells(
+        rows[3],
+        {interface, "Interface", between(report, "Interface label:     "), standby,
+         plain(text(b.fit_24h).substr(16), "Ah"), plain(text(b.fit_72h).substr(16), "Ah"),
+         yes_no(b.verdict_24h), yes_no(b.verdict_72h), "", "", "", between(report, "Interface address:   "),
+         "", "", plain(text(window.lblinterface_q), "A"), plain(text(window.lblinterface_a), "A"),
+         decimal_hours(standby), plain(between(report, "For 24hr standby: ", " required."), "Ah"),
+         plain(between(report, "For 72hr standby: ", " required."), "Ah")});
+    EXPECT_EQ(yes_no(b.verdict_24h), "no");
     EXPECT_TRUE(rows[3].marked);
 }
 
@@ -140,8 +182,10 @@ TEST_F(ProjectSummaryTest, RowsUseTheStockSizesTheWindowsUse) {
     }
 }
 
-TEST_F(ProjectSummaryTest, WindowShowsTheRowsSavesThemAsCsvAndOpensOne) {
-    const std::vector<SummaryRow> rows = summarise_folder();
+// The columns that matter first, each cell as the table gives it, the file's name with its path
+// in the tooltip; a failing verdict red on its own; the filter; a save in the order shown.
+TEST_F(ProjectSummaryTest, WindowShowsTheRowsFiltersThemAndSavesThemAsShown) {
+    std::vector<SummaryRow> rows = summarise_folder();
     platform.choose_next(folder.path());
     main().mnusummary->trigger();
     auto* window = main().findChild<frmsummary*>();
@@ -150,32 +194,90 @@ TEST_F(ProjectSummaryTest, WindowShowsTheRowsSavesThemAsCsvAndOpensOne) {
     while (window->running())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QTableWidget* table = window->grdsummary;
+    Texts first;
+    for (int c = 0; c < 10; ++c)
+        first.push_back(table->horizontalHeaderItem(c)->toolTip().toStdString());
+    EXPECT_EQ(first, (Texts{"File", "Kind", "Site", "Standby time (hh:mm)", "Battery to fit, 24hr (Ah)",
+                            "Battery to fit, 72hr (Ah)", "Standard battery covers 24hr (yes/no)",
+                            "Standard battery covers 72hr (yes/no)", "Design check", "Warnings"}));
     ASSERT_EQ(table->rowCount(), 4);
+    const Texts names{"a_normal.cfg", "b_overloaded.cfg", "c_cut.cfg", "d_interface.cfg"};
     for (int r = 0; r < 4; ++r) {
-        const auto cells = summary_cells(rows[static_cast<std::size_t>(r)]);
+        SummaryRow& row = rows[static_cast<std::size_t>(r)];
+        EXPECT_EQ(table->item(r, 0)->toolTip().toStdString().substr(0, row.path.size()), row.path);
+        row.file = names[static_cast<std::size_t>(r)];
+        const auto cells = summary_cells(row);
         for (int c = 0; c < table->columnCount(); ++c)
             EXPECT_EQ(table->item(r, c)->text().toStdString(), cells[static_cast<std::size_t>(c)]) << r << c;
     }
+    const int file = 0, warnings = static_cast<int>(SummaryColumn::Warnings),
+              covers = static_cast<int>(SummaryColumn::Covers24h);
+    EXPECT_EQ(table->item(0, file)->background().style(), Qt::NoBrush);
+    EXPECT_NE(table->item(1, file)->background().style(), Qt::NoBrush);
+    EXPECT_NE(table->item(1, file)->toolTip().indexOf(QStringLiteral("Warnings: Loop Overloaded")), -1);
+    EXPECT_NE(table->item(1, warnings)->background().style(), Qt::NoBrush);
+    EXPECT_EQ(table->item(1, covers)->background().style(), Qt::NoBrush);  // it covers
+    EXPECT_EQ(table->item(3, covers)->text(), QStringLiteral("no"));
+    EXPECT_EQ(table->item(3, covers)->background().color(), QColor(200, 30, 30));
+    EXPECT_NE(
+        table->item(3, file)->toolTip().indexOf(QStringLiteral("The standard battery does not cover 24hr")),
+        -1);
+    EXPECT_EQ(table->item(3, warnings)->background().style(), Qt::NoBrush);
 
-    platform.choose_next(folder.file("project"));
-    window->cmdsave->click();
-    EXPECT_EQ(bytes_of(folder.file("project.csv")), summary_csv(rows));
-
-    // Figures sort by value, a row without them last in either order: the panel, the interface,
-    // the overloaded panel.
-    const auto sorted_files = [table](Qt::SortOrder order) {
-        table->sortByColumn(6, order);
+    const auto shown_files = [window] {
         Texts files;
-        for (int r = 0; r < table->rowCount(); ++r)
-            files.push_back(table->item(r, 0)->text().toStdString());
+        for (const SummaryRow& row : window->shown_rows())
+            files.push_back(row.file);
         return files;
     };
-    EXPECT_EQ(sorted_files(Qt::DescendingOrder), (Texts{overloaded, interface, normal, cut}));
-    EXPECT_EQ(sorted_files(Qt::AscendingOrder), (Texts{normal, interface, overloaded, cut}));
+    window->txtfilter->setText(QStringLiteral("OVERLOADED: the"));
+    EXPECT_EQ(shown_files(), (Texts{"b_overloaded.cfg"}));
+    window->txtfilter->setText(QStringLiteral("Interface"));
+    EXPECT_EQ(shown_files(), (Texts{"d_interface.cfg"}));
+    window->txtfilter->clear();
+
+    // Figures sort by value, a row without them last in either order.
+    table->sortByColumn(static_cast<int>(SummaryColumn::Quiescent), Qt::DescendingOrder);
+    EXPECT_EQ(shown_files(), (Texts{"b_overloaded.cfg", "d_interface.cfg", "a_normal.cfg", "c_cut.cfg"}));
+    table->sortByColumn(static_cast<int>(SummaryColumn::Quiescent), Qt::AscendingOrder);
+    EXPECT_EQ(shown_files(), (Texts{"a_normal.cfg", "d_interface.cfg", "b_overloaded.cfg", "c_cut.cfg"}));
+    platform.choose_next(folder.file("project"));
+    window->cmdsave->click();
+    EXPECT_EQ(bytes_of(folder.file("project.csv")), summary_csv({rows[0], rows[3], rows[1], rows[2]}));
+
+    // Enter opens the current row, as Open does.
     table->setCurrentCell(1, 0);
-    window->cmdopen->click();
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Return);
     EXPECT_EQ(text(ctx->interface_window().txtlabel), "\"Plant\" room, east");
     EXPECT_TRUE(ctx->interface_window().isVisible());
+}
+
+// At 150 % text the window fits the 1280x800 screen, and the columns that matter show without
+// scrolling sideways even with a long site and long warnings, which are cut with tooltips.
+TEST_F(ProjectSummaryTest, ColumnsThatMatterFitAt150PercentText) {
+    const QFont standard = QApplication::font();
+    QFont large = standard;
+    large.setPointSizeF(standard.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    std::vector<SummaryRow> rows = summarise_folder();
+    rows[0].site = std::string(80, 'W');
+    rows[0].path = folder.file(std::string(60, 'n') + ".cfg");
+    frmsummary window(*ctx, &main());
+    window.show_rows(folder.path(), rows);
+    window.show();
+    QCoreApplication::processEvents();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(window.frameGeometry().width(), screen.width());
+    EXPECT_LE(window.frameGeometry().height(), screen.height());
+    QTableWidget* table = window.grdsummary;
+    const int warnings = static_cast<int>(SummaryColumn::Warnings);
+    EXPECT_LE(table->columnViewportPosition(warnings) + table->columnWidth(warnings),
+              table->viewport()->width());
+    EXPECT_EQ(table->item(0, 2)->toolTip().toStdString(), rows[0].site);
+    EXPECT_LT(table->columnWidth(2), table->fontMetrics().horizontalAdvance(QString(80, QLatin1Char('W'))));
+    window.close();
+    QApplication::setFont(standard);
 }
 
 // A long run goes on off the window's thread: its progress shows, the window's events go on, and

@@ -2,17 +2,22 @@
 
 #include <QCloseEvent>
 #include <QColor>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 #include <cctype>
 
 #include "model/numbers.h"
@@ -29,6 +34,27 @@ namespace {
 
 constexpr int kFileRole = Qt::UserRole;
 constexpr int kSortRole = Qt::UserRole + 1;
+constexpr int kRowRole = Qt::UserRole + 2;  // the row's place in rows(), kept through sorting
+
+// Long cells are cut to this many average characters, with their whole text in the tooltip.
+// The file name may take a little more.
+constexpr int kWidestColumn = 14;
+constexpr int kWidestFile = 20;
+constexpr int kHeaderLine = 10;  // a header caption is broken into lines of about this many characters
+
+// "Standard battery covers 24hr (yes/no)" as "Standard\nbattery\ncovers 24hr\n(yes/no)", so that a
+// column is as wide as its figures rather than its caption.
+QString header_lines(const QString& caption) {
+    QString text, line;
+    for (const QString& word : caption.split(QLatin1Char(' '))) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > kHeaderLine) {
+            text += line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return text + line;
+}
 
 // Figures sort by their value ("9.5A" before "10.2A", "5:07" before "37:22"), other cells by text.
 // Rows without figures (a file not read whole) stay at the bottom in either order: Qt sorts a
@@ -66,16 +92,27 @@ frmsummary::frmsummary(standwise::AppContext& ctx, QWidget* parent) : QDialog(pa
     grdsummary->setObjectName(QStringLiteral("grdsummary"));
     grdsummary->setAccessibleName(QStringLiteral("Project summary table"));
     grdsummary->setColumnCount(static_cast<int>(standwise::kSummaryColumns));
-    QStringList header;
-    for (const char* caption : standwise::summary_header())
-        header << QString::fromUtf8(caption);
-    grdsummary->setHorizontalHeaderLabels(header);
+    for (int c = 0; c < grdsummary->columnCount(); ++c) {
+        const QString caption = QString::fromUtf8(standwise::summary_header()[static_cast<std::size_t>(c)]);
+        auto* item = new QTableWidgetItem(header_lines(caption));
+        item->setToolTip(caption);
+        grdsummary->setHorizontalHeaderItem(c, item);
+    }
+    grdsummary->setTextElideMode(Qt::ElideRight);
+    grdsummary->setWordWrap(false);
     grdsummary->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdsummary->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdsummary->setSelectionMode(QAbstractItemView::SingleSelection);
     grdsummary->setSortingEnabled(true);
-    grdsummary->horizontalHeader()->setStretchLastSection(true);
     connect(grdsummary, &QTableWidget::itemActivated, this, &frmsummary::cmdopen_Click);
+
+    txtfilter = new QLineEdit(this);
+    txtfilter->setObjectName(QStringLiteral("txtfilter"));
+    txtfilter->setClearButtonEnabled(true);
+    txtfilter->setPlaceholderText(QStringLiteral("Any text in a row"));
+    auto* lblfilter = new QLabel(QStringLiteral("&Filter:"), this);
+    lblfilter->setBuddy(txtfilter);
+    connect(txtfilter, &QLineEdit::textChanged, this, &frmsummary::txtfilter_Change);
 
     cmdopen = new QPushButton(QStringLiteral("&Open"), this);
     cmdopen->setObjectName(QStringLiteral("cmdopen"));
@@ -105,7 +142,11 @@ frmsummary::frmsummary(standwise::AppContext& ctx, QWidget* parent) : QDialog(pa
     buttons->addWidget(cmdcancel);
     buttons->addStretch();
     buttons->addWidget(cmdclose);
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(lblfilter);
+    filter->addWidget(txtfilter, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filter);
     layout->addWidget(grdsummary, 1);
     layout->addLayout(buttons);
     fit_screen(QSize(1100, 420));
@@ -122,39 +163,102 @@ void frmsummary::fit_screen(QSize wanted) {
     resize(wanted.boundedTo(screen->availableSize().shrunkBy(frame)).expandedTo(minimumSizeHint()));
 }
 
-// A row is marked by a pale red background and the word in its first cell's tooltip, so the mark
-// does not rest on colour alone: the Warnings cell says what it is.
+// A marked row shows it in its File cell, pale red, whose tooltip says why; a failing verdict is
+// red in its own cell and warnings pale red in theirs, so the mark does not rest on colour alone.
 void frmsummary::show_rows(const std::string& folder, std::vector<standwise::SummaryRow> rows) {
     folder_ = folder;
     rows_ = std::move(rows);
+    // Every row is of this one folder: its name is enough, the path is in the tooltip.
+    for (standwise::SummaryRow& row : rows_)
+        row.file = standwise::ss(QFileInfo(qs(row.path)).fileName());
     setWindowTitle(qs("Project Summary - " + folder));
     grdsummary->setSortingEnabled(false);
     grdsummary->setRowCount(static_cast<int>(rows_.size()));
+    const QColor pale(255, 215, 215), failing(200, 30, 30);
     for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
         const standwise::SummaryRow& row = rows_[static_cast<std::size_t>(r)];
         const auto cells = standwise::summary_cells(row);
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            auto* item = new SummaryItem(cells[static_cast<std::size_t>(c)]);
-            item->setData(kFileRole, qs(row.file));
-            if (row.marked) item->setBackground(QColor(255, 215, 215));
+            const std::string& cell = cells[static_cast<std::size_t>(c)];
+            auto* item = new SummaryItem(cell);
+            item->setData(kFileRole, qs(row.path));
+            item->setData(kRowRole, r);
+            if (!cell.empty()) item->setToolTip(qs(cell));
             grdsummary->setItem(r, c, item);
         }
-        if (row.marked)
-            grdsummary->item(r, 0)->setToolTip(QStringLiteral("Warnings, or a battery that does not cover"));
+        auto item = [this, r](standwise::SummaryColumn column) {
+            return grdsummary->item(r, static_cast<int>(column));
+        };
+        QStringList why;
+        for (const std::string& reason : standwise::marking_reasons(row))
+            why << qs(reason);
+        item(standwise::SummaryColumn::File)
+            ->setToolTip(qs(row.path) +
+                         (why.isEmpty() ? QString() : QStringLiteral("\n") + why.join(QLatin1Char('\n'))));
+        if (row.marked) item(standwise::SummaryColumn::File)->setBackground(pale);
+        if (!cells[static_cast<std::size_t>(standwise::SummaryColumn::Warnings)].empty())
+            item(standwise::SummaryColumn::Warnings)->setBackground(pale);
+        for (auto column : {standwise::SummaryColumn::Covers24h, standwise::SummaryColumn::Covers72h}) {
+            if (item(column)->text() != QLatin1String("no")) continue;
+            item(column)->setBackground(failing);
+            item(column)->setForeground(Qt::white);
+        }
     }
     grdsummary->setSortingEnabled(true);
-    grdsummary->resizeColumnsToContents();
+    const int character = grdsummary->fontMetrics().averageCharWidth();
     int columns = 0;
-    for (int c = 0; c < grdsummary->columnCount(); ++c)
+    for (int c = 0; c < grdsummary->columnCount(); ++c) {
+        // As wide as its cells, up to a limit, and never narrower than its caption's lines.
+        const int cells = std::min(cells_width(c), character * (c == 0 ? kWidestFile : kWidestColumn));
+        grdsummary->setColumnWidth(c, std::max(cells, caption_width(c)));
         columns += grdsummary->columnWidth(c);
+    }
     const QMargins margins = layout()->contentsMargins();
     fit_screen(QSize(columns + grdsummary->verticalHeader()->width() + 2 * grdsummary->frameWidth() +
                          grdsummary->verticalScrollBar()->sizeHint().width() + margins.left() +
                          margins.right(),
                      height()));
+    txtfilter_Change(txtfilter->text());
     cmdsave->setEnabled(!rows_.empty());
     cmdopen->setEnabled(!rows_.empty());
     if (!rows_.empty()) grdsummary->selectRow(0);
+}
+
+// The widest line of a column's caption, drawn bold as the header draws it, with the header's margins.
+int frmsummary::caption_width(int column) const {
+    QFont bold = grdsummary->horizontalHeader()->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int widest = 0;
+    for (const QString& line : grdsummary->horizontalHeaderItem(column)->text().split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grdsummary) + 4;
+}
+
+int frmsummary::cells_width(int column) const {
+    const QFontMetrics metrics(grdsummary->font());
+    int widest = 0;
+    for (int r = 0; r < grdsummary->rowCount(); ++r)
+        widest = std::max(widest, metrics.horizontalAdvance(grdsummary->item(r, column)->text()));
+    return widest + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grdsummary) + 1) + 4;
+}
+
+// A row stays when any of its cells holds the text, letter case aside.
+void frmsummary::txtfilter_Change(const QString& text) {
+    for (int r = 0; r < grdsummary->rowCount(); ++r) {
+        bool found = text.isEmpty();
+        for (int c = 0; c < grdsummary->columnCount() && !found; ++c)
+            found = grdsummary->item(r, c)->text().contains(text, Qt::CaseInsensitive);
+        grdsummary->setRowHidden(r, !found);
+    }
+}
+
+std::vector<standwise::SummaryRow> frmsummary::shown_rows() const {
+    std::vector<standwise::SummaryRow> shown;
+    for (int r = 0; r < grdsummary->rowCount(); ++r)
+        if (!grdsummary->isRowHidden(r))
+            shown.push_back(rows_[static_cast<std::size_t>(grdsummary->item(r, 0)->data(kRowRole).toInt())]);
+    return shown;
 }
 
 frmsummary::~frmsummary() = default;
@@ -215,7 +319,7 @@ void frmsummary::closeEvent(QCloseEvent* event) {
 void frmsummary::cmdsave_Click() {
     standwise::save_to_chosen_file(
         ctx_.platform, {"Save Project Summary", "CSV files (*.csv)|*.csv", folder_, "File Exists"},
-        [this] { return standwise::summary_csv_lines(rows_); });
+        [this] { return standwise::summary_csv_lines(shown_rows()); });
 }
 
 void frmsummary::cmdopen_Click() {
