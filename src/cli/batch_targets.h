@@ -3,6 +3,7 @@
 // replaces another one or a configuration.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <variant>
 #include <vector>
@@ -19,6 +20,12 @@ struct ReportPlan {
     std::string folder;  // the folder to create when the reports go into one, else empty
 };
 
+/// How much work planning took, for a caller that checks it grows with the configurations alone.
+struct PlanCounts {
+    std::size_t name_lookups = 0;  // a report's name looked up among those already planned
+    std::size_t file_checks = 0;   // a report compared with a configuration as files
+};
+
 /// The report file of each configuration. With one configuration the report goes to `output`, or to
 /// standard output when there is none; with several, `output` is a folder and each report is named
 /// after its configuration with `extension` (".txt" or ".pdf"), or, with `unique_names`, after its path
@@ -27,7 +34,8 @@ struct ReportPlan {
 /// replace one of the configurations.
 std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
                                                    const std::string& output, bool unique_names,
-                                                   const std::string& extension = ".txt");
+                                                   const std::string& extension = ".txt",
+                                                   PlanCounts* counts = nullptr);
 
 /// Whether two paths name the same file: the same path once resolved, or the same file reached by a
 /// link.

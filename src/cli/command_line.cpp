@@ -159,7 +159,8 @@ std::string usage_text() {
            "stock battery to fit and the standard battery's verdicts, and the warnings the load\n"
            "showed; to OUT.csv, or to standard output.\n"
            "Exit status: 0 all reports or rows written, 1 a configuration could not be read or\n"
-           "written, 2 usage error.\n";
+           "written, or held a value that its field empties, 2 usage error, 3 written, but figures\n"
+           "leave out devices without a definition.\n";
 }
 
 }  // namespace standwise
