@@ -1,7 +1,9 @@
 #include "cli/batch_run.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -136,8 +138,12 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
         if (!target.output.empty()) {
             written = write_report(platform, target.output, *report, line.pdf ? pdf : PdfWriter{}, err);
         } else {
+            errno = 0;
             out << crlf_text(report->lines) << std::flush;
             written = static_cast<bool>(out);
+            if (!written)
+                err << "standwise: the report cannot be written to standard output: "
+                    << (errno != 0 ? std::strerror(errno) : "the stream refused it") << "\n";
         }
         if (!written) status = kBatchFileFailure;
     }
@@ -173,8 +179,12 @@ int run_summary(const CommandLine& line, const DataFolders& folders, std::ostrea
     }
     const std::string csv = summary_csv(rows);
     if (!line.has_output) {
+        errno = 0;
         out << csv << std::flush;
-        return out ? status : kBatchFileFailure;
+        if (out) return status;
+        err << "standwise: the table cannot be written to standard output: "
+            << (errno != 0 ? std::strerror(errno) : "the stream refused it") << "\n";
+        return kBatchFileFailure;
     }
     if (std::optional<std::string> failure = write_file_atomically(line.output, csv)) {
         err << "standwise: " << line.output << ": the table cannot be written: " << *failure << "\n";

@@ -42,7 +42,10 @@ std::vector<std::string> without_toolkit_options(const std::vector<std::string>&
                                                            : "";
         const std::string name = option.substr(0, option.find('='));
         if (listed(kToolkitValueOptions, name)) {
-            if (name == option) ++i;  // the value follows as an argument of its own
+            // The value follows as an argument of its own; without one the option is kept, for the
+            // parser to refuse as a usage error rather than the toolkit to abort on.
+            if (name == option && i + 1 == args.size()) kept.push_back(arg);
+            if (name == option) ++i;
         } else if (!listed(kToolkitFlags, name)) {
             kept.push_back(arg);
         }

@@ -191,5 +191,22 @@ TEST(ReportPlanning, UniqueNamesAreSuggestedOnlyWhereTheyHelp) {
     EXPECT_EQ(problem({a, b}, true), "");
 }
 
+TEST_F(BatchRunTest, AFailedStandardOutputIsNamedAndAToolkitOptionNeedsItsValue) {
+    std::ostringstream refused;
+    refused.setstate(std::ios::badbit);
+    EXPECT_EQ(run_batch_reports(report(ReportKind::Interface, {interface_file}), folders, refused, err),
+              kBatchFileFailure);
+    EXPECT_NE(err.str().find("standwise: the report cannot be written to standard output: "),
+              std::string::npos);
+
+    const CommandLine kept =
+        parse_command_line(without_toolkit_options({"--report", "full", "-platform", "xcb", "a.cfg"}));
+    EXPECT_EQ(kept.action, CommandLine::Action::Report);
+    EXPECT_EQ(kept.configs, std::vector<std::string>{"a.cfg"});
+    const CommandLine bare =
+        parse_command_line(without_toolkit_options({"--report", "full", "a.cfg", "-platform"}));
+    EXPECT_EQ(bare.action, CommandLine::Action::UsageError);
+}
+
 }  // namespace
 }  // namespace standwise
