@@ -36,8 +36,12 @@ void InterfaceWorkspace::Form_Load() {
     }
 }
 
+// A label from a file longer than the field is cut as a paste would be, and said.
 void InterfaceWorkspace::txtlabel_Change(const std::string& text) {
     setup.label = entry_field_text(text);
+    if (!loading_) return;
+    const std::string message = cut_field_message("Interface label", text);
+    if (!message.empty()) platform.ask_user(message, "Field Cut", MessageStyle::OkExclamation);
 }
 
 // Choosing a channel's option empties both its currents, the fields' handling running as they

@@ -89,12 +89,21 @@ void SystemWorkspace::SSTabentry_Click(int tab) {
                           "Fire Standards Warning", MessageStyle::OkExclamation);
 }
 
+// A text from a file longer than the field is cut as a paste would be, and said: the figures do
+// not depend on it, so the rest of the file is still worth loading.
 void SystemWorkspace::txtsite_Change(const std::string& text) {
     site = entry_field_text(text);
+    if (loading_) report_cut_field("Site", text);
 }
 
 void SystemWorkspace::txtsiteid_Change(const std::string& text) {
     site_id = entry_field_text(text);
+    if (loading_) report_cut_field("Site ID", text);
+}
+
+void SystemWorkspace::report_cut_field(const std::string& field, const std::string& text) {
+    const std::string message = cut_field_message(field, text);
+    if (!message.empty()) platform.ask_user(message, "Field Cut", MessageStyle::OkExclamation);
 }
 
 // Only a text that differs from the field's runs the field's handling, as typing does.

@@ -192,6 +192,7 @@ private:
 
     void check_master_alarm(std::string& changed, const std::string& other, int circuit);
     void report_emptied_field(const std::string& message);
+    void report_cut_field(const std::string& field, const std::string& text);
     void show_loop_result(const LoopResult& result);
     void show_system_result(const SystemResult& result);
     void type_changed();

@@ -8,6 +8,7 @@
 #include "model/numbers.h"
 #include "support/samples.h"
 #include "support/scripted_platform.h"
+#include "workspace/entry_field.h"
 #include "workspace/interface_workspace.h"
 #include "workspace/startup.h"
 #include "workspace/system_workspace.h"
@@ -159,6 +160,34 @@ TEST_F(LeftOutTest, InterfaceCurrentsEmptiedOnLoadAreSaidInTheFilesOrder) {
                                        "over 500 mA; the field was emptied."});
     ws.load(interface_configuration_lines(test::mixed_interface_setup()));
     EXPECT_TRUE(ws.emptied_fields().empty());
+}
+
+// A text longer than its field is cut as a paste would be, and said; one that fits is not.
+TEST_F(LeftOutTest, TextsLongerThanTheirFieldAreCutWithAWarning) {
+    std::vector<std::string> lines = rich_lines();
+    lines[1] = std::string(40000, 's');
+    lines[4] = "é" + std::string(kEntryFieldLength, 'i');  // one character over, two bytes in front
+    SystemWorkspace ws(started, platform);
+    platform.clear_messages();
+    ASSERT_EQ(ws.load(lines), ConfigReadStatus::Complete);
+    EXPECT_EQ(ws.site, std::string(kEntryFieldLength, 's'));
+    EXPECT_EQ(ws.site_id.size(), kEntryFieldLength + 1);  // the é is two bytes
+    EXPECT_EQ(
+        shown("Field Cut"),
+        (std::vector<std::string>{"Site: the text of 40000 characters was cut to the field's 32767.",
+                                  "Site ID: the text of 32768 characters was cut to the field's 32767."}));
+
+    InterfaceSetup setup = test::mixed_interface_setup();
+    setup.label = std::string(kEntryFieldLength + 5, 'l');
+    InterfaceWorkspace iface(started, platform);
+    platform.clear_messages();
+    iface.load(interface_configuration_lines(setup));
+    EXPECT_EQ(shown("Field Cut"),
+              std::vector<std::string>{
+                  "Interface label: the text of 32772 characters was cut to the field's 32767."});
+    platform.clear_messages();
+    iface.txtlabel_Change(setup.label);  // typed or pasted: the field cuts it quietly
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 }  // namespace
