@@ -1,6 +1,9 @@
 #include "cli/batch_run.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -34,10 +37,23 @@ std::optional<std::string> refusal(const TextLines& file, ConfigReadStatus statu
     return std::nullopt;
 }
 
+// What loading a configuration left out of its figures, though its report is written.
+struct LeftOut {
+    bool fields_emptied = false;
+    bool devices = false;
+};
+
+// The status of a run: a failure outweighs figures that leave devices out.
+int worse(int status, int other) {
+    if (status == kBatchFileFailure || other == kBatchFileFailure) return kBatchFileFailure;
+    return std::max(status, other);
+}
+
 // Loads one configuration exactly as the menu does after a fresh start and makes its report; empty
 // when the file cannot be used (the reason already written to `err`).
 std::optional<ReportDocument> report_for(const SystemModel& started, BatchPlatform& platform,
-                                         const std::string& config, ReportKind kind, std::ostream& err) {
+                                         const std::string& config, ReportKind kind, std::ostream& err,
+                                         LeftOut& left_out) {
     const bool interface = kind == ReportKind::Interface;
     const TextLines file = platform.read_lines(config);
     std::optional<ReportDocument> report;
@@ -48,6 +64,7 @@ std::optional<ReportDocument> report_for(const SystemModel& started, BatchPlatfo
             file.read() ? ws.load(file.lines) : ConfigReadStatus::NotAConfiguration;
         refused = refusal(file, status, true);
         if (!refused) report = ws.report_document();
+        left_out.fields_emptied = !ws.emptied_fields().empty();
     } else {
         SystemWorkspace ws(started, platform);
         const ConfigReadStatus status =
@@ -55,6 +72,8 @@ std::optional<ReportDocument> report_for(const SystemModel& started, BatchPlatfo
         refused = refusal(file, status, false);
         if (!refused)
             report = kind == ReportKind::Full ? ws.full_report_document() : ws.short_report_document();
+        left_out.fields_emptied = !ws.emptied_fields().empty();
+        left_out.devices = !ws.undefined_device_warnings().empty();
     }
     if (refused) err << "standwise: " << config << ": " << *refused << "; no report written\n";
     return report;
@@ -125,17 +144,26 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
     BatchPlatform platform(folders, err);
     const SystemModel started = start_model(platform);
     for (const ReportTarget& target : plan.targets) {
-        std::optional<ReportDocument> report = report_for(started, platform, target.config, line.kind, err);
+        LeftOut left_out;
+        std::optional<ReportDocument> report =
+            report_for(started, platform, target.config, line.kind, err, left_out);
         if (!report) {
             status = kBatchFileFailure;
             continue;
         }
+        // The report is written with the emptied field empty, as the windows would show it.
+        if (left_out.fields_emptied) status = kBatchFileFailure;
+        if (left_out.devices) status = worse(status, kBatchDevicesLeftOut);
         bool written = true;
         if (!target.output.empty()) {
             written = write_report(platform, target.output, *report, line.pdf ? pdf : PdfWriter{}, err);
         } else {
+            errno = 0;
             out << crlf_text(report->lines) << std::flush;
             written = static_cast<bool>(out);
+            if (!written)
+                err << "standwise: the report cannot be written to standard output: "
+                    << (errno != 0 ? std::strerror(errno) : "the stream refused it") << "\n";
         }
         if (!written) status = kBatchFileFailure;
     }
@@ -168,14 +196,20 @@ int run_summary(const CommandLine& line, const DataFolders& folders, std::ostrea
 
     int status = kBatchSuccess;
     for (const SummaryRow& row : rows) {
-        if (row.complete) continue;
+        if (row.complete && !row.fields_emptied && !row.devices_left_out) continue;
         err << "standwise: " << row.path << ": " << row.warnings << "\n";
-        status = kBatchFileFailure;
+        status =
+            worse(status, row.devices_left_out && row.complete && !row.fields_emptied ? kBatchDevicesLeftOut
+                                                                                      : kBatchFileFailure);
     }
     const std::string csv = line.text_table ? summary_text_csv(rows) : summary_csv(rows);
     if (!line.has_output) {
+        errno = 0;
         out << csv << std::flush;
-        return out ? status : kBatchFileFailure;
+        if (out) return status;
+        err << "standwise: the table cannot be written to standard output: "
+            << (errno != 0 ? std::strerror(errno) : "the stream refused it") << "\n";
+        return kBatchFileFailure;
     }
     if (std::optional<std::string> failure = write_file_atomically(line.output, csv)) {
         err << "standwise: " << line.output << ": the table cannot be written: " << *failure << "\n";

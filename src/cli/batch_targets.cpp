@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <unordered_map>
 
 #include "platform/native.h"
 #include "workspace/project_summary.h"
@@ -114,9 +115,23 @@ bool same_file(const std::string& a, const std::string& b) {
     return fs::equivalent(first, second, ec) || resolved(first) == resolved(second);
 }
 
+// Whether a report could be the same file as a configuration under another path: a hard link, or a
+// file system that ignores letter case. Only a report file that exists already can be one.
+bool may_alias(const fs::path& output) {
+    std::error_code ec;
+    if (!fs::exists(output, ec)) return false;
+#ifdef _WIN32
+    return true;
+#else
+    return fs::hard_link_count(output, ec) > 1 || ec;
+#endif
+}
+
 std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
                                                    const std::string& output, bool unique_names,
-                                                   const std::string& extension) {
+                                                   const std::string& extension, PlanCounts* counts) {
+    PlanCounts local;
+    PlanCounts& count = counts != nullptr ? *counts : local;
     ReportPlan plan;
     if (configs.size() == 1) {
         plan.targets.push_back({configs.front(), has_output ? output : std::string()});
@@ -125,24 +140,45 @@ std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string
             return std::string("several configurations need -o naming a folder for their reports");
         plan.folder = output;
         const fs::path common = unique_names ? common_folder(configs) : fs::path();
-        std::vector<std::string> names;
-        for (const std::string& config : configs) {
+        // Names folded to lower case, each with the configuration that took it: one lookup a report.
+        std::unordered_map<std::string, std::size_t> taken;
+        taken.reserve(configs.size());
+        for (std::size_t i = 0; i < configs.size(); ++i) {
+            const std::string& config = configs[i];
             const std::string name = unique_names ? name_after_path(config, common, extension)
                                                   : utf8_path(native_path(config).stem()) + extension;
-            for (std::size_t i = 0; i < names.size(); ++i) {
-                if (folded(names[i]) != folded(name)) continue;
-                return "the reports of " + configs[i] + " and " + config + " would both be named " + name +
-                       (unique_names ? "" : "; --unique-names names them after their folders");
+            ++count.name_lookups;
+            const auto [at, added] = taken.emplace(folded(name), i);
+            if (!added) {
+                const std::string& first = configs[at->second];
+                // Naming after folders helps only configurations that lie in different folders.
+                const bool folders_differ =
+                    resolved(native_path(first)).parent_path() != resolved(native_path(config)).parent_path();
+                return "the reports of " + first + " and " + config + " would both be named " + name +
+                       (!unique_names && folders_differ ? "; --unique-names names them after their folders"
+                                                        : "; rename one of the two configurations");
             }
-            names.push_back(name);
             plan.targets.push_back({config, utf8_path(native_path(output) / native_path(name))});
         }
     }
+    std::unordered_map<std::string, std::size_t> config_at;
+    config_at.reserve(configs.size());
+    for (std::size_t i = 0; i < configs.size(); ++i)
+        config_at.emplace(resolved(native_path(configs[i])).string(), i);
     for (const ReportTarget& target : plan.targets) {
         if (target.output.empty()) continue;
-        for (const std::string& config : configs)
+        const fs::path report = native_path(target.output);
+        ++count.file_checks;
+        const auto same = config_at.find(resolved(report).string());
+        if (same != config_at.end())
+            return "the report " + target.output + " would replace the configuration " +
+                   configs[same->second];
+        if (!may_alias(report)) continue;
+        for (const std::string& config : configs) {
+            ++count.file_checks;
             if (same_file(target.output, config))
                 return "the report " + target.output + " would replace the configuration " + config;
+        }
     }
     return plan;
 }

@@ -3,6 +3,7 @@
 // replaces another one or a configuration.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <variant>
 #include <vector>
@@ -31,6 +32,12 @@ struct NamedConfig {
 std::variant<std::vector<NamedConfig>, std::string> configurations_named(const std::vector<std::string>& args,
                                                                          bool recursive);
 
+/// How much work planning took, for a caller that checks it grows with the configurations alone.
+struct PlanCounts {
+    std::size_t name_lookups = 0;  // a report's name looked up among those already planned
+    std::size_t file_checks = 0;   // a report compared with a configuration as files
+};
+
 /// The report file of each configuration. With one configuration the report goes to `output`, or to
 /// standard output when there is none; with several, `output` is a folder and each report is named
 /// after its configuration with `extension` (".txt" or ".pdf"), or, with `unique_names`, after its path
@@ -39,7 +46,8 @@ std::variant<std::vector<NamedConfig>, std::string> configurations_named(const s
 /// replace one of the configurations, or several configurations have no `output` folder.
 std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string>& configs, bool has_output,
                                                    const std::string& output, bool unique_names,
-                                                   const std::string& extension = ".txt");
+                                                   const std::string& extension = ".txt",
+                                                   PlanCounts* counts = nullptr);
 
 /// Whether two paths name the same file: the same path once resolved, or the same file reached by a
 /// link.

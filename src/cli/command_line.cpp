@@ -44,7 +44,10 @@ std::vector<std::string> without_toolkit_options(const std::vector<std::string>&
                                                            : "";
         const std::string name = option.substr(0, option.find('='));
         if (listed(kToolkitValueOptions, name)) {
-            if (name == option) ++i;  // the value follows as an argument of its own
+            // The value follows as an argument of its own; without one the option is kept, for the
+            // parser to refuse as a usage error rather than the toolkit to abort on.
+            if (name == option && i + 1 == args.size()) kept.push_back(arg);
+            if (name == option) ++i;
         } else if (!listed(kToolkitFlags, name)) {
             kept.push_back(arg);
         }
@@ -238,7 +241,8 @@ std::string usage_text() {
            "showed; to OUT.csv, or to standard output. Figures are plain numbers (A, Ah, hours) and\n"
            "verdicts yes or no; --format text writes them as the windows show them (\"0.087A\").\n"
            "Exit status: 0 all reports or rows written, 1 a configuration could not be read or\n"
-           "written, 2 usage error.\n";
+           "written, or held a value that its field empties, 2 usage error, 3 written, but figures\n"
+           "leave out devices without a definition.\n";
 }
 
 }  // namespace standwise

@@ -14,6 +14,8 @@ namespace standwise {
 inline constexpr int kBatchSuccess = 0;
 inline constexpr int kBatchFileFailure = 1;
 inline constexpr int kBatchUsageError = 2;
+/// Everything written, but some figures leave out devices whose type has no device file.
+inline constexpr int kBatchDevicesLeftOut = 3;
 
 struct CommandLine {
     enum class Action { Windows, Open, Help, Version, Report, Summary, UsageError };

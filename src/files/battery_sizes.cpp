@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/numbers.h"
+#include "model/quoted_text.h"
 #include "model/system_model.h"
 
 namespace standwise {
@@ -35,7 +36,8 @@ StockBatteries read_stock_batteries(const TextLines& file, const std::string& pa
         if (text.find_first_not_of(" \t") == std::string::npos) continue;
         const std::optional<double> size = parse_number(text);
         if (!size || !(*size > 0))
-            return unused("line " + std::to_string(i + 1) + " (\"" + line + "\") is not a positive number");
+            return unused("line " + std::to_string(i + 1) + " (" + quoted_text(line) +
+                          ") is not a positive number");
         stock.sizes.push_back(*size);
     }
     if (stock.sizes.empty()) return unused("it holds no size");

@@ -27,6 +27,8 @@ struct SummaryRow {
     std::string warnings;   // the messages the load showed, joined by " | "; or why it was not read whole
     bool complete = false;  // read whole, so the figures stand
     bool marked = false;    // warnings, a failing verdict, or not read whole
+    bool fields_emptied = false;    // a value of the file was emptied by its field's check
+    bool devices_left_out = false;  // counted devices of a type without a definition
 };
 
 /// The columns of the table, in the order the CSV and the summary window give them.

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "model/numbers.h"
+#include "model/quoted_text.h"
 
 namespace standwise {
 namespace {
@@ -44,7 +45,12 @@ public:
     explicit LineReader(const std::vector<std::string>& lines) : lines_(lines) {}
 
     const std::string& text(int line) const { return lines_[static_cast<std::size_t>(line - 1)]; }
-    double number(int line) const { return device_line_value(text(line)); }
+    /// A number line holds a number and nothing else: "3OO" or "4,200" is a slip, not 3 or 4.
+    double number(int line) {
+        std::optional<double> value = device_line_number(text(line));
+        if (!value) fail(line, "holds " + quoted_text(text(line)) + ", which is not a number");
+        return value.value_or(0);
+    }
     std::int16_t integer(int line) {
         std::optional<std::int16_t> value = to_count(number(line));
         if (!value) fail(line, "holds a whole number outside -32768 to 32767");
@@ -63,6 +69,7 @@ public:
             return 0;
         }
         const double value = number(line);
+        if (!fault_.empty()) return 0;
         if (!(value >= 0 && value <= maximum))
             fail(line, "holds a current outside 0 to " + plain_number(maximum) + " " + unit);
         return value;
@@ -80,7 +87,12 @@ private:
 
 // The type number of line 2, or a reason to skip the file.
 std::optional<int> device_type(LineReader& reader, std::string& reason) {
-    std::optional<std::int16_t> type = to_count(reader.number(2));
+    const double number = reader.number(2);
+    if (!reader.fault().empty()) {
+        reason = reader.fault();
+        return std::nullopt;
+    }
+    std::optional<std::int16_t> type = to_count(number);
     if (!type || *type < kFirstDevice || *type > kLastDevice) {
         reason = "its device type number (line 2) is outside 1 to 79";
         return std::nullopt;
@@ -113,6 +125,7 @@ std::variant<int, std::string> read_file(SystemModel& model, FileKind kind,
         const double quiescent = reader.current(9, kMaxDeviceMicroamps, "µA") / 1000000;
         const double alarm = reader.current(10, kMaxDeviceMicroamps, "µA") / 1000000;
         if (!reader.fault().empty()) return reader.fault();
+        model.device_defined[t] = true;
         model.device_name[t] = name;
         model.device_tooltip[t] = tooltip;
         model.device_loop_max[t] = loop_max;
@@ -131,7 +144,8 @@ std::variant<int, std::string> read_file(SystemModel& model, FileKind kind,
 
     // Interface files: amperes as written; the maximum per loop is held to the 50 units a loop
     // record has room for.
-    std::int16_t loop_max = capped_units(reader.integer(6));
+    // A negative maximum is refused here as in an ordinary file.
+    std::int16_t loop_max = capped_units(reader.count(6));
     std::array<double, 15> amps{};  // by line; line 6 is the maximum, read above
     for (int line = 5; line <= needed; ++line)
         if (line != 6) amps[static_cast<std::size_t>(line)] = reader.current(line, kMaxInterfaceAmps, "A");
@@ -163,6 +177,7 @@ std::variant<int, std::string> read_file(SystemModel& model, FileKind kind,
         c.mx240_led_quiescent = amps[13];
         c.mx240_led_alarm = amps[14];
     }
+    model.device_defined[t] = true;
     model.device_name[t] = name;
     model.device_tooltip[t] = tooltip;
     model.device_loop_max[t] = loop_max;

@@ -31,7 +31,9 @@ struct DeviceLibraryReport {
 /// Reads every file of the devices folder whose name holds ".txt" (any case), in name order, into
 /// the device tables and the interface constants; the interface files are told by the markers
 /// Q7-MX210, Q7-MX220 and Q7-MX240 in their names. A file that cannot be read, ends early, carries a
-/// device type outside 1..79, has a whole number outside the 16-bit range, a negative count, or a
+/// device type outside 1..79, has a number line holding anything but a number (a trailing letter or
+/// comma included), a whole number outside the 16-bit range, a negative count (an interface unit's
+/// maximum included), or a
 /// current that is negative, not finite or too large (an ordinary device over 1000000 uA, an
 /// interface constant over 1 A) is skipped whole. A later file overwrites an earlier one.
 DeviceLibraryReport load_device_library(SystemModel& model, Platform& platform);

@@ -220,6 +220,14 @@ double device_line_value(std::string_view text) {
     return scan_number(text, true).value.value_or(0.0);
 }
 
+std::optional<double> device_line_number(std::string_view text) {
+    Scanned s = scan_number(text, true);
+    if (!s.value) return std::nullopt;
+    for (std::size_t i = s.end; i < text.size(); ++i)
+        if (!is_blank(text[i])) return std::nullopt;
+    return s.value;
+}
+
 bool device_line_finite(std::string_view text) {
     return !scan_number(text, true).not_finite;
 }

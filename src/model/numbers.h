@@ -21,6 +21,11 @@ double text_value(std::string_view text);
 /// skipped as well, so "1 000" reads as 1000.
 double device_line_value(std::string_view text);
 
+/// A device-file line read strictly: the number as device_line_value reads it, but only when nothing
+/// but blanks and tabs follows it. Empty for "3OO", "4,200", "25O", "4000abc", "abc" or an empty line,
+/// which a typing slip makes and which must not pass as some other current.
+std::optional<double> device_line_number(std::string_view text);
+
 /// Whether a device-file line reads as a finite number: false when it starts (after blanks and a
 /// sign) with an infinity or NaN word ("inf", "NaN") or with digits too large for a double, such
 /// as 1e999. A line that starts with no number reads as 0, which is finite.

@@ -108,6 +108,7 @@ struct SystemModel {
     std::array<std::int16_t, kDeviceTypes> device_pseudo_count{};
     std::array<std::int16_t, kDeviceTypes> device_max_in_fire{};
     std::array<DeviceCurrents, kDeviceTypes> device_currents{};
+    std::array<bool, kDeviceTypes> device_defined{};  // a device file was read for the type
     InterfaceConstants interface_constants{};
 
     // Battery sizes on sale, ascending, read at start-up beside the device library.

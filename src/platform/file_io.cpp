@@ -1,6 +1,7 @@
 #include "platform/file_io.h"
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -115,6 +116,49 @@ int open_regular(const std::string& path, FileBytes& result) {
     return fd;
 }
 
+// Temporary files of this target that an earlier write left behind when it was killed: their name
+// is the target's with a dot in front and ".tmp" and digits after, and they are over a minute old, so
+// no write still running owns them.
+void remove_stale_temporaries(const fs::path& target) {
+    const std::string prefix = "." + target.filename().string() + ".tmp";
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code ec;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) continue;
+        std::error_code stat_error;
+        const auto written = fs::last_write_time(it->path(), stat_error);
+        if (!stat_error && now - written > std::chrono::minutes(1)) ::unlink(it->path().c_str());
+    }
+}
+
+// A file without a name in the target's folder, where the file system offers one: a write killed
+// before it is given its name leaves nothing behind. -1 when there is none.
+int open_unnamed(const fs::path& target, mode_t mode) {
+#ifdef O_TMPFILE
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+#else
+    (void)target;
+    (void)mode;
+    return -1;
+#endif
+}
+
+// Gives an unnamed file a temporary name beside the target; false with errno set when it cannot.
+bool name_unnamed(int fd, const fs::path& target, fs::path& temporary) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = temporary_beside(target);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
 // After the rename the folder's entry is flushed too, so the new name survives a power cut.
 void sync_folder(const fs::path& folder) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -172,8 +216,12 @@ std::optional<std::string> write_file_atomically(const std::string& path, const 
     // A file the user may not write to stays protected, even though its folder would allow a rename.
     if (replacing && ::access(target->c_str(), W_OK) != 0) return system_reason(errno);
 
+    remove_stale_temporaries(*target);
     fs::path temporary;
-    int raw = -1;
+    // A new file gets the usual permissions, a replacement starts private and takes the old file's
+    // permissions before any byte is written.
+    int raw = open_unnamed(*target, replacing ? 0600 : 0666);
+    const bool unnamed = raw >= 0;
     for (int attempt = 0; raw < 0 && attempt < 100; ++attempt) {
         temporary = temporary_beside(*target);
         // Never through an existing name; a new file gets the usual permissions, a replacement
@@ -184,7 +232,7 @@ std::optional<std::string> write_file_atomically(const std::string& path, const 
     if (raw < 0) return system_reason(EEXIST);
     Descriptor fd(raw);
     auto fail = [&](int error) -> std::optional<std::string> {
-        ::unlink(temporary.c_str());
+        if (!temporary.empty()) ::unlink(temporary.c_str());
         return system_reason(error);
     };
     if (replacing) {
@@ -194,6 +242,12 @@ std::optional<std::string> write_file_atomically(const std::string& path, const 
         if (::fchmod(fd.get(), old.st_mode & 07777) != 0) return fail(errno);
     }
     if (!write_all(fd.get(), bytes) || ::fsync(fd.get()) != 0) return fail(errno);
+    // The unnamed file gets its name only once every byte is on disk, just before it replaces the target.
+    if (unnamed && !name_unnamed(fd.get(), *target, temporary)) {
+        const int error = errno;
+        temporary.clear();
+        return fail(error);
+    }
     if (!fd.close()) return fail(errno);
     if (::rename(temporary.c_str(), target->c_str()) != 0) return fail(errno);
     sync_folder(target->parent_path());

@@ -33,7 +33,10 @@ bool is_readable_file(const std::string& path);
 /// keeps the old one's permission bits (and owner, where the process may set it), on Windows its
 /// hidden, system and archive attributes. A file the user may not write to (on Windows, a read-only
 /// one) is refused, although its folder would allow the rename. Returns a reason when anything fails;
-/// the old file is then untouched and no temporary file is left.
+/// the old file is then untouched and no temporary file is left. On Linux the bytes go to an unnamed
+/// file (O_TMPFILE) that gets its temporary name only once flushed, so a write killed on the way
+/// leaves nothing; where there is none, temporary files of the same target older than a minute,
+/// left by a killed write, are removed before writing.
 std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes);
 
 /// Writes some of `size` bytes to an open file (a descriptor, or a HANDLE on Windows) and returns

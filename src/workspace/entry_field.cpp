@@ -1,5 +1,8 @@
 #include "workspace/entry_field.h"
 
+#include "model/numbers.h"
+#include "model/quoted_text.h"
+
 namespace standwise {
 
 std::string entry_field_text(const std::string& text) {
@@ -16,6 +19,26 @@ std::string entry_field_text(const std::string& text) {
         i += length;
     }
     return text.substr(0, i);
+}
+
+std::string cut_field_message(const std::string& field, const std::string& text) {
+    const std::string kept = entry_field_text(text);
+    if (kept.size() == text.size()) return {};
+    // Characters as the field counts them: bytes that do not continue a UTF-8 sequence.
+    std::size_t characters = 0;
+    for (char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return field + ": the text of " + std::to_string(characters) + " characters was cut to the field's " +
+           std::to_string(kEntryFieldLength) + ".";
+}
+
+std::string not_a_current_reason(double maximum_ma) {
+    return "is not a current from 0 to " + plain_number(maximum_ma) + " mA";
+}
+
+std::string emptied_field_message(const std::string& field, const std::string& text,
+                                  const std::string& reason) {
+    return field + ": " + quoted_text(text) + " " + reason + "; the field was emptied.";
 }
 
 }  // namespace standwise

@@ -36,8 +36,12 @@ void InterfaceWorkspace::Form_Load() {
     }
 }
 
+// A label from a file longer than the field is cut as a paste would be, and said.
 void InterfaceWorkspace::txtlabel_Change(const std::string& text) {
     setup.label = entry_field_text(text);
+    if (!loading_) return;
+    const std::string message = cut_field_message("Interface label", text);
+    if (!message.empty()) platform.ask_user(message, "Field Cut", MessageStyle::OkExclamation);
 }
 
 // Choosing a channel's option empties both its currents, the fields' handling running as they
@@ -69,6 +73,7 @@ void InterfaceWorkspace::txtzone_current_Change(int n, const std::string& typed)
     field = text;
     const std::string checked = check_current_entry(text, kMaxZoneCurrent);
     if (checked != text) {
+        report_emptied("Zone" + str_number(n), text, not_a_current_reason(kMaxZoneCurrent * 1000));
         txtzone_current_Change(n, checked);
         return;
     }
@@ -82,12 +87,16 @@ void InterfaceWorkspace::txtsector_current_Change(int n, const std::string& type
     field = text;
     const std::string checked = check_current_entry(text, kMaxSectorCurrent);
     if (checked != text) {
+        report_emptied("Sector" + str_number(n), text, not_a_current_reason(kMaxSectorCurrent * 1000));
         txtsector_current_Change(n, checked);
         return;
     }
     // The field just changed is the one emptied when the four sectors together are too much.
     InterfaceSetup trial = setup;
     if (!text.empty() && check_sector_total(trial, n)) {
+        report_emptied(
+            "Sector" + str_number(n), text,
+            "takes the four sectors together over " + plain_number(kMaxSectorTotal * 1000) + " mA");
         txtsector_current_Change(n, "");
         return;
     }
@@ -100,11 +109,21 @@ void InterfaceWorkspace::txtaux_current_Change(const std::string& typed) {
     setup.aux_current = text;
     const std::string checked = check_current_entry(text, kMaxAuxCurrent);
     if (checked != text) {
+        report_emptied("Auxilliary supply", text, not_a_current_reason(kMaxAuxCurrent * 1000));
         txtaux_current_Change(checked);
         return;
     }
     calc_interface_standby();
     view.aux_supply = amps_text(text_value(text) / 1000);
+}
+
+// A refused entry is emptied quietly while typing; a file's value that is emptied is said, once.
+void InterfaceWorkspace::report_emptied(const std::string& field, const std::string& text,
+                                        const std::string& reason) {
+    if (!loading_ || text.empty()) return;
+    const std::string message = emptied_field_message(field, text, reason);
+    emptied_fields_.push_back(message);
+    platform.ask_user(message, kEmptiedFieldCaption, MessageStyle::OkExclamation);
 }
 
 void InterfaceWorkspace::cmbalarm_time_interface_Change(int position) {
@@ -159,8 +178,12 @@ private:
 };
 
 ConfigReadStatus InterfaceWorkspace::load(const std::vector<std::string>& lines) {
+    emptied_fields_.clear();
+    loading_ = true;
     Loader loader(*this);
-    return read_interface_configuration(lines, loader, platform);
+    const ConfigReadStatus status = read_interface_configuration(lines, loader, platform);
+    loading_ = false;
+    return status;
 }
 
 std::vector<std::string> InterfaceWorkspace::report_lines() const {

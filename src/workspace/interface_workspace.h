@@ -61,12 +61,18 @@ public:
     /// The report as it goes on paper and into a PDF, under a header with the interface's label.
     ReportDocument report_document() const;
 
+    /// The fields that the last load put a text into and whose check emptied it, one message each.
+    const std::vector<std::string>& emptied_fields() const { return emptied_fields_; }
+
 private:
     class Loader;
 
     void choose(int n, ChannelFunction function);
+    void report_emptied(const std::string& field, const std::string& text, const std::string& reason);
 
     std::vector<std::string> alarm_times_;
+    bool loading_ = false;  // a configuration is being applied: emptied fields are reported
+    std::vector<std::string> emptied_fields_;
 };
 
 }  // namespace standwise

@@ -118,10 +118,13 @@ SummaryRow summarise(const SystemModel& started, BatchPlatform& platform, const 
         InterfaceWorkspace ws(started, platform);
         platform.shown.clear();
         if (loaded(ws.load(file.lines))) fill_interface(row, ws);
+        row.fields_emptied = !ws.emptied_fields().empty();
     } else {
         SystemWorkspace ws(started, platform);
         platform.shown.clear();
         if (loaded(ws.load(file.lines))) fill_system(row, ws);
+        row.fields_emptied = !ws.emptied_fields().empty();
+        row.devices_left_out = !ws.undefined_device_warnings().empty();
     }
     return row;
 }

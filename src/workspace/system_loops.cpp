@@ -165,4 +165,23 @@ void SystemWorkspace::unit_exit(UnitModel unit_model) {
     if (loop >= 1) calc_loop(loop);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Device types without a definition: the count stands but draws nothing, so the figures say so.
+
+std::vector<std::string> SystemWorkspace::undefined_device_warnings() const {
+    std::vector<std::string> warnings;
+    for (int n = 1; n <= kLoops; ++n) {
+        if (!model.loop_on_loop_card(n)) continue;
+        for (int t = kFirstDevice; t <= kLastDevice; ++t) {
+            const int count = model.loop_device_count[n][t];
+            if (count == 0 || model.device_defined[t]) continue;
+            warnings.push_back("Loop" + str_number(n) + " counts" + str_number(count) +
+                               (count == 1 ? " device" : " devices") + " of type" + str_number(t) +
+                               ", which has no device file: " + (count == 1 ? "its" : "their") +
+                               " current is not included.");
+        }
+    }
+    return warnings;
+}
+
 }  // namespace standwise

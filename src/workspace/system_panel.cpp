@@ -168,8 +168,17 @@ public:
     void set_master_alarm_2(const std::string& text) override { ws_.txtma2_Change(text); }
     void select_alarm_time(std::int16_t position) override { ws_.cmbalarm_time_Change(position); }
     void loop_read(int loop) override { ws_.calc_loop(loop); }
+    // Devices without a definition are said before anything else of the finished panel, as the
+    // figures that follow leave them out.
     void finish() override {
         ws_.calc_system_standby();
+        const std::vector<std::string> undefined = ws_.undefined_device_warnings();
+        if (!undefined.empty()) {
+            std::string text;
+            for (const std::string& line : undefined)
+                text += (text.empty() ? "" : kCrLf) + line;
+            ws_.platform.ask_user(text, "Device Library", MessageStyle::OkExclamation);
+        }
         ws_.SSTabentry_Click(kSiteDetailsTab);
     }
 
@@ -178,8 +187,12 @@ private:
 };
 
 ConfigReadStatus SystemWorkspace::load(const std::vector<std::string>& lines) {
+    emptied_fields_.clear();
+    loading_ = true;
     Loader loader(*this);
-    return read_system_configuration(lines, model, loader, platform);
+    const ConfigReadStatus status = read_system_configuration(lines, model, loader, platform);
+    loading_ = false;
+    return status;
 }
 
 }  // namespace standwise

@@ -89,12 +89,21 @@ void SystemWorkspace::SSTabentry_Click(int tab) {
                           "Fire Standards Warning", MessageStyle::OkExclamation);
 }
 
+// A text from a file longer than the field is cut as a paste would be, and said: the figures do
+// not depend on it, so the rest of the file is still worth loading.
 void SystemWorkspace::txtsite_Change(const std::string& text) {
     site = entry_field_text(text);
+    if (loading_) report_cut_field("Site", text);
 }
 
 void SystemWorkspace::txtsiteid_Change(const std::string& text) {
     site_id = entry_field_text(text);
+    if (loading_) report_cut_field("Site ID", text);
+}
+
+void SystemWorkspace::report_cut_field(const std::string& field, const std::string& text) {
+    const std::string message = cut_field_message(field, text);
+    if (!message.empty()) platform.ask_user(message, "Field Cut", MessageStyle::OkExclamation);
 }
 
 // Only a text that differs from the field's runs the field's handling, as typing does.
@@ -102,29 +111,42 @@ void SystemWorkspace::txtma1_Change(const std::string& text) {
     const std::string entered = entry_field_text(text);
     if (entered == master_alarm_1) return;
     master_alarm_1 = entered;
-    check_master_alarm(master_alarm_1, master_alarm_2);
+    check_master_alarm(master_alarm_1, master_alarm_2, 1);
 }
 
 void SystemWorkspace::txtma2_Change(const std::string& text) {
     const std::string entered = entry_field_text(text);
     if (entered == master_alarm_2) return;
     master_alarm_2 = entered;
-    check_master_alarm(master_alarm_2, master_alarm_1);
+    check_master_alarm(master_alarm_2, master_alarm_1, 2);
 }
 
-// A refused load is emptied without a message; emptying runs this check again, which then only
-// recalculates. A negative load is refused too: it would lower the panel's alarm current.
-void SystemWorkspace::check_master_alarm(std::string& changed, const std::string& other) {
+// A refused load is emptied without a message, except while a file is loaded: a figure from a
+// file must not lose a load unseen. Emptying runs this check again, which then only recalculates.
+// A negative load is refused too: it would lower the panel's alarm current.
+void SystemWorkspace::check_master_alarm(std::string& changed, const std::string& other, int circuit) {
     const double maximum = model.panel().max_master_alarm_ma;
     const std::optional<double> value = parse_number(changed);
-    bool refused = !value || *value < 0 || *value > maximum;
-    if (!refused) refused = *value + parse_number(other).value_or(0) > maximum;
+    const bool in_range = value && *value >= 0 && *value <= maximum;
+    const bool refused = !in_range || *value + parse_number(other).value_or(0) > maximum;
     if (refused && !changed.empty()) {
+        if (loading_) {
+            const std::string reason =
+                in_range ? "takes the two circuits together over " + plain_number(maximum) + " mA"
+                         : not_a_current_reason(maximum);
+            report_emptied_field(
+                emptied_field_message("Master alarm circuit" + str_number(circuit), changed, reason));
+        }
         changed.clear();
-        check_master_alarm(changed, other);
+        check_master_alarm(changed, other, circuit);
         return;
     }
     calc_system_standby();
+}
+
+void SystemWorkspace::report_emptied_field(const std::string& message) {
+    emptied_fields_.push_back(message);
+    platform.ask_user(message, kEmptiedFieldCaption, MessageStyle::OkExclamation);
 }
 
 void SystemWorkspace::cmbalarm_time_Change(int position) {

@@ -179,10 +179,20 @@ public:
     ReportDocument full_report_document() const;
     ReportDocument short_report_document() const;
 
+    /// One line for each loop in use and device type it counts that no device file defined:
+    /// "Loop 1 counts 60 devices of type 2, which has no device file: their current is not
+    /// included." Empty when every counted device has its definition. Loading shows them; a design
+    /// check may list them too.
+    std::vector<std::string> undefined_device_warnings() const;
+    /// The fields that the last load put a text into and whose check emptied it, one message each.
+    const std::vector<std::string>& emptied_fields() const { return emptied_fields_; }
+
 private:
     class Loader;
 
-    void check_master_alarm(std::string& changed, const std::string& other);
+    void check_master_alarm(std::string& changed, const std::string& other, int circuit);
+    void report_emptied_field(const std::string& message);
+    void report_cut_field(const std::string& field, const std::string& text);
     void show_loop_result(const LoopResult& result);
     void show_system_result(const SystemResult& result);
     void type_changed();
@@ -194,6 +204,9 @@ private:
     ReportDocument report_document(const std::string& title, std::vector<std::string> lines) const;
     void show_unit_count_in_loop_window(UnitModel unit_model, int position);
     UnitChannels& unit(UnitModel unit_model, int number);
+
+    bool loading_ = false;  // a configuration is being applied: emptied fields are reported
+    std::vector<std::string> emptied_fields_;
 };
 
 }  // namespace standwise

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <thread>
+#include <variant>
+
+#include "cli/batch_targets.h"
 
 #include "files/interface_config.h"
 #include "files/system_config.h"
@@ -53,7 +57,12 @@ protected:
 };
 
 TEST_F(BatchRunTest, ReportsAreTheWorkspacesReports) {
-    ASSERT_EQ(run_batch_reports(report(ReportKind::Full, {system_file}), folders, out, err), kBatchSuccess);
+    // The rich panel's first master alarm is no number: the report is written with it empty, and the
+    // status says a value was lost.
+    ASSERT_EQ(run_batch_reports(report(ReportKind::Full, {system_file}), folders, out, err),
+              kBatchFileFailure);
+    EXPECT_NE(err.str().find("Field Emptied: Master alarm circuit 1: \"abc\" is not a current from 0 to "),
+              std::string::npos);
     SystemWorkspace ws(started, platform);
     ws.load(*read_text_lines(system_file));
     std::vector<std::string> expected = ws.full_report_lines(), written = split_lines(out.str());
@@ -88,8 +97,11 @@ TEST_F(BatchRunTest, TableOfSeveralConfigurations) {
     line.action = CommandLine::Action::Summary;
     line.configs = {system_file, cut_file, interface_file};
     EXPECT_EQ(run_summary(line, folders, out, err), kBatchFileFailure);
-    EXPECT_EQ(err.str(),
+    EXPECT_EQ(err.str().substr(err.str().find("\n") + 1),
               "standwise: " + cut_file + ": the file ends early or holds a value that cannot be read\n");
+    EXPECT_EQ(
+        err.str().rfind("standwise: " + system_file + ": Field Emptied: Master alarm circuit 1: \"abc\"", 0),
+        0u);
     std::ostringstream ignored;
     const std::vector<SummaryRow> rows = summarise_all(line.configs, folders, ignored);
     ASSERT_EQ(rows.size(), 3u);
@@ -124,6 +136,105 @@ TEST_F(BatchRunTest, SummaryRunsCanBeCancelled) {
     EXPECT_EQ(kept.size(), midway.done());
     for (std::size_t i = 0; i < kept.size(); ++i)
         EXPECT_EQ(summary_cells(kept[i]), summary_cells(all[i])) << i;
+}
+
+// A program whose devices folder lacks the type-2 file: every report and row is still written,
+// each says what it leaves out, and the status is 3 unless a file failed as well.
+TEST_F(BatchRunTest, DevicesWithoutDefinitionGiveStatusThreeAndAWarning) {
+    TempFolder program;
+    std::filesystem::create_directories(program.file("devices"));
+    for (const auto& entry : std::filesystem::directory_iterator(test::shipped_devices_folder()))
+        if (entry.path().filename().string().rfind("02 ", 0) != 0)
+            std::filesystem::copy(entry.path(), program.file("devices/" + entry.path().filename().string()));
+    const DataFolders partial{program.path(), program.path()};
+    SystemModel panel = started;
+    panel.panel().slots[1] = kPthLoop;
+    panel.loop_device_count[1][2] = 60;
+    panel.loop_device_count[1][5] = 3;
+    const std::string config = folder.file("sixty.cfg");
+    ASSERT_FALSE(
+        write_text_lines(config, system_configuration_lines(panel, {"Site", "", "01/02/2024", "", "", 0})));
+    const std::string warning =
+        "Device Library: Loop 1 counts 60 devices of type 2, which has no device file: their current is not "
+        "included.";
+
+    CommandLine line = report(ReportKind::Short, {config});
+    EXPECT_EQ(run_batch_reports(line, partial, out, err), kBatchDevicesLeftOut);
+    EXPECT_NE(out.str().find("Site"), std::string::npos);
+    EXPECT_NE(err.str().find(warning + "\n"), std::string::npos);
+    EXPECT_EQ(run_batch_reports(line, folders, out, err), kBatchSuccess);  // the whole library
+
+    line.action = CommandLine::Action::Summary;
+    std::ostringstream table;
+    EXPECT_EQ(run_summary(line, partial, table, err), kBatchDevicesLeftOut);
+    EXPECT_NE(table.str().find(warning), std::string::npos);
+    line.configs.push_back(cut_file);
+    EXPECT_EQ(run_summary(line, partial, table, err), kBatchFileFailure);
+    line.configs = {config, system_file};
+    EXPECT_EQ(run_summary(line, partial, table, err), kBatchFileFailure);  // an emptied field outweighs
+}
+
+// Planning looks each name up once and checks each report against the configurations as files
+// once, whatever their number; a link to a configuration is still caught.
+TEST(ReportPlanning, WorkGrowsWithTheConfigurationsAlone) {
+    TempFolder folder;
+    for (std::size_t n : {10u, 1200u}) {
+        std::vector<std::string> configs;
+        for (std::size_t i = 0; i < n; ++i)
+            configs.push_back(folder.file("cfg/site" + std::to_string(i) + ".cfg"));
+        PlanCounts counts;
+        const auto plan = plan_reports(configs, true, folder.file("out"), false, ".txt", &counts);
+        ASSERT_TRUE(std::holds_alternative<ReportPlan>(plan));
+        EXPECT_EQ(std::get<ReportPlan>(plan).targets.back().output,
+                  folder.file("out/site" + std::to_string(n - 1) + ".txt"));
+        EXPECT_EQ(counts.name_lookups, n);
+        EXPECT_EQ(counts.file_checks, n);
+    }
+
+    const std::string config = folder.write("cfg/y.cfg", "System Configuration\r\n");
+    std::filesystem::create_directories(folder.file("out"));
+    std::filesystem::create_hard_link(config, folder.file("out/x.txt"));
+    const auto linked = plan_reports({folder.file("cfg/x.cfg"), config}, true, folder.file("out"), false);
+    ASSERT_TRUE(std::holds_alternative<std::string>(linked));
+    EXPECT_EQ(std::get<std::string>(linked),
+              "the report " + folder.file("out/x.txt") + " would replace the configuration " + config);
+}
+
+TEST(ReportPlanning, UniqueNamesAreSuggestedOnlyWhereTheyHelp) {
+    TempFolder folder;
+    const std::string a = folder.file("a/site.cfg"), b = folder.file("b/site.cfg");
+    const std::string upper = folder.file("a/SITE.cfg");
+    auto problem = [&](std::vector<std::string> configs, bool unique) {
+        const auto plan = plan_reports(configs, true, folder.file("out"), unique);
+        return std::holds_alternative<std::string>(plan) ? std::get<std::string>(plan) : std::string();
+    };
+    EXPECT_EQ(problem({a, b}, false), "the reports of " + a + " and " + b +
+                                          " would both be named site.txt; --unique-names names them after "
+                                          "their folders");
+    EXPECT_EQ(problem({a, upper}, false),
+              "the reports of " + a + " and " + upper +
+                  " would both be named SITE.txt; rename one of the two configurations");
+    EXPECT_EQ(problem({a, upper}, true),
+              "the reports of " + a + " and " + upper +
+                  " would both be named SITE.txt; rename one of the two configurations");
+    EXPECT_EQ(problem({a, b}, true), "");
+}
+
+TEST_F(BatchRunTest, AFailedStandardOutputIsNamedAndAToolkitOptionNeedsItsValue) {
+    std::ostringstream refused;
+    refused.setstate(std::ios::badbit);
+    EXPECT_EQ(run_batch_reports(report(ReportKind::Interface, {interface_file}), folders, refused, err),
+              kBatchFileFailure);
+    EXPECT_NE(err.str().find("standwise: the report cannot be written to standard output: "),
+              std::string::npos);
+
+    const CommandLine kept =
+        parse_command_line(without_toolkit_options({"--report", "full", "-platform", "xcb", "a.cfg"}));
+    EXPECT_EQ(kept.action, CommandLine::Action::Report);
+    EXPECT_EQ(kept.configs, std::vector<std::string>{"a.cfg"});
+    const CommandLine bare =
+        parse_command_line(without_toolkit_options({"--report", "full", "a.cfg", "-platform"}));
+    EXPECT_EQ(bare.action, CommandLine::Action::UsageError);
 }
 
 }  // namespace

@@ -62,6 +62,10 @@ TEST(BatteryChoice, StockSizesFromTheirFile) {
         {{"7", "12", "abc"}, "line 3 (\"abc\") is not a positive number"},
         {{"0"}, "line 1 (\"0\") is not a positive number"},
         {{"-12"}, "line 1 (\"-12\") is not a positive number"},
+        // A bad line is quoted cut short and with its control characters escaped.
+        {{"7", std::string(5000, '9') + "x\x1b[31m"},
+         "line 2 (\"" + std::string(80, '9') + "...\") is not a positive number"},
+        {{"12\x1b[31m"}, "line 1 (\"12\\x1B[31m\") is not a positive number"},
         {{"# none"}, "it holds no size"},
     };
     for (const auto& [lines, why] : faulty) {

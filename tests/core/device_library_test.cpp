@@ -72,14 +72,19 @@ TEST_F(DeviceLibrary, LinesAreReadAsNumbersAndCounts) {
     put("01.txt", device("1", "Half down", "2.5", "12.5", "4000"));
     put("02.txt", device("2", "Half up", "3.5", "300", "0"));
     put("03.txt", device(" 3 ", "Spaced", "1 000", "0", "1 000"));
-    put("04.txt", file_of({"t", "4", "Garbage", "", "abc", "x", "flag", "", "", "2e3 uA"}));
-    EXPECT_TRUE(load().skipped.empty());
+    // Every form a number may take: blanks around and inside it, a sign, a point, an exponent. The
+    // unused flag line may hold anything.
+    put("04.txt", file_of({"t", "+4", "Forms", "", "\t-0 ", "+ 2", "flag", "1.", "5E1", " .25e+4 \t"}));
+    const DeviceLibraryReport report = load();
+    EXPECT_TRUE(report.skipped.empty()) << report.skipped[0].reason;
 
     expect_device(model, 1, {2, 1, 3, 0.0000125, 0.004, 0.03125, 10});
     expect_device(model, 2, {4, 1, 3, 0.0003, 0, 0, 0});  // no alarm current, no load units at all
     expect_device(model, 3, {1000, 1, 3, 0, 0.001, 0, 2.5});
-    expect_device(model, 4, {0, 0, 0, 0, 0.002, 0, 5});
+    expect_device(model, 4, {0, 2, 1, 0.00005, 0.0025, 0.125, 6.25});
     EXPECT_EQ(model.device_tooltip[4], "");
+    for (int t = 0; t < kDeviceTypes; ++t)
+        EXPECT_EQ(model.device_defined[t], t >= 1 && t <= 4) << t;
 }
 
 TEST_F(DeviceLibrary, LaterFileInNameOrderOverwritesEarlier) {
@@ -157,7 +162,27 @@ TEST_F(DeviceLibrary, FaultyFileIsSkippedWholeAndNamed) {
         {"b.txt", device("0", "Zero"), type_reason},
         {"b.txt", device("80", "Eighty"), type_reason},
         {"b.txt", device("79.5", "Rounds to 80"), type_reason},
-        {"b.txt", device("abc", "Letters"), type_reason},
+        // A number line holds a number and nothing else; the text is quoted, cut and escaped.
+        {"b.txt", device("abc", "Letters"), "line 2 holds \"abc\", which is not a number"},
+        {"b.txt", device("5", "Oh", "9", "3OO"), "line 9 holds \"3OO\", which is not a number"},
+        {"b.txt", device("5", "Comma", "9", "250", "4,200"),
+         "line 10 holds \"4,200\", which is not a number"},
+        {"b.txt", device("5", "Oh", "9", "25O"), "line 9 holds \"25O\", which is not a number"},
+        {"b.txt", device("5", "Tail", "9", "250", "4000abc"),
+         "line 10 holds \"4000abc\", which is not a number"},
+        {"b.txt", device("5", "Empty", "9", ""), "line 9 holds \"\", which is not a number"},
+        {"b.txt", device("5", "Word max", "ten"), "line 5 holds \"ten\", which is not a number"},
+        {"b.txt", device("5", "Long", "9", "250", "1" + std::string(100, 'x') + "\x1b[2J"),
+         "line 10 holds \"1" + std::string(79, 'x') + "...\", which is not a number"},
+        {"b.txt", device("5", "Control", "9", "25\x1b]0;x\x07"),
+         "line 9 holds \"25\\x1B]0;x\\x07\", which is not a number"},
+        {"b Q7-MX210.txt", file_of({"t", "75", "MX210", "", "1", "-2", "2", "3", "4", "5"}),
+         "line 6 holds a negative count"},
+        {"b Q7-MX240.txt",
+         file_of({"t", "77", "MX240", "", "1", "-20", "2", "3", "4", "5", "6", "7", "8", "9"}),
+         "line 6 holds a negative count"},
+        {"b Q7-MX220.txt", file_of({"t", "76", "MX220", "", ".001", "20", "0", "0", "0", "0", "0", ".5mA"}),
+         "line 12 holds \".5mA\", which is not a number"},
         {"b.txt", device("5", "Huge max", "40000"), "line 5" + range_reason},
         {"b.txt", file_of({"t", "5", "Huge fire", "", "9", "1", "0", "-40000", "1", "2"}),
          "line 8" + range_reason},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -95,6 +96,37 @@ TEST(FileWrite, FullDiskKeepsTheOldFileWhole) {
     EXPECT_EQ(write_text_lines(path, {std::string(1000, 'x')}), std::nullopt);
     EXPECT_EQ(bytes_of(path), std::string(1000, 'x') + "\r\n");
 }
+
+#ifndef _WIN32
+// What the target's folder holds while the bytes are being written.
+Names folder_during_write;
+std::string watched_folder;
+long watching_write(std::intptr_t file, const char* data, std::size_t size) {
+    folder_during_write = names_in(watched_folder);
+    return system_write(file, data, size);
+}
+
+// A write killed before it is complete leaves nothing: while the bytes go out the temporary file
+// has no name. A temporary of the same target left by an earlier killed write, over a minute old,
+// is removed; a young one, or one of another file, is left to whoever owns it.
+TEST(FileWrite, AnInterruptedWriteLeavesNothingBehind) {
+    test::TempFolder folder;
+    const std::string path = folder.write("site.cfg", "old\r\n");
+    const std::string stale = folder.write(".site.cfg.tmp123", "killed");
+    const std::string young = folder.write(".site.cfg.tmp456", "running");
+    const std::string other = folder.write(".other.cfg.tmp789", "killed");
+    const auto old_time = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    fs::last_write_time(stale, old_time);
+    fs::last_write_time(other, old_time);
+    watched_folder = folder.path();
+    const WriteCall system = set_write_call(watching_write);
+    EXPECT_EQ(write_text_lines(path, {"new"}), std::nullopt);
+    set_write_call(system);
+    EXPECT_EQ(folder_during_write, (Names{".other.cfg.tmp789", ".site.cfg.tmp456", "site.cfg"}));
+    EXPECT_EQ(names_in(folder.path()), (Names{".other.cfg.tmp789", ".site.cfg.tmp456", "site.cfg"}));
+    EXPECT_EQ(bytes_of(path), "new\r\n");
+}
+#endif
 
 bool read_only(const std::string& path) {
     return (fs::status(native_path(path)).permissions() & fs::perms::owner_write) == fs::perms::none;

@@ -40,6 +40,7 @@ TEST_F(ShippedLibrary, LoadsOneFilePerTypeInNameOrderWithoutFindings) {
 TEST_F(ShippedLibrary, EveryTypeIsCompleteAndConsistent) {
     for (int t = kFirstDevice; t <= kLastDevice; ++t) {
         SCOPED_TRACE(t);
+        EXPECT_TRUE(model.device_defined[t]);  // every shipped file reads whole under the strict reader
         EXPECT_FALSE(model.device_name[t].empty());
         EXPECT_FALSE(model.device_tooltip[t].empty());
         EXPECT_GE(model.device_loop_max[t], 1);

@@ -10,6 +10,8 @@
 #include "model/reference_tables.h"
 
 #include "platform/std_batch_platform.h"
+#include "workspace/entry_field.h"
+#include "workspace/system_workspace.h"
 
 namespace standwise::fuzz {
 namespace {
@@ -33,6 +35,23 @@ ConfigReadStatus load(const std::vector<std::string>& lines, SystemModel& model,
     panel.select_psu_option(1);
     panel.end_slots();
     return read_system_configuration(lines, model, panel, platform);
+}
+
+// The workspace loads the same file: a master alarm load that the file gave and that did not survive
+// its field's check must have been reported, never lost in silence.
+void check_emptied_fields_are_reported(const std::vector<std::string>& lines, const SystemWindowFields& given,
+                                       Platform& platform) {
+    SystemWorkspace ws(started_up(), platform);
+    ws.load(lines);
+    auto check = [&](const std::string& text, const std::string& kept, const std::string& field) {
+        if (text.empty() || text.size() > kEntryFieldLength || text == kept) return;
+        bool named = false;
+        for (const std::string& message : ws.emptied_fields())
+            named = named || message.rfind(field + ": ", 0) == 0;
+        require(named, "a master alarm emptied on loading is reported");
+    };
+    check(given.master_alarm_1, ws.master_alarm_1, "Master alarm circuit 1");
+    check(given.master_alarm_2, ws.master_alarm_2, "Master alarm circuit 2");
 }
 
 }  // namespace
@@ -59,5 +78,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "a saved configuration reads back complete");
     require(system_configuration_lines(*again, reloaded.fields) == saved,
             "a saved configuration reads back unchanged");
+    check_emptied_fields_are_reported(file.lines, panel.fields, platform);
     return 0;
 }

@@ -188,7 +188,12 @@ TEST_F(SystemConfigWindowTest, OverfullHandEditedPanelLoadsAsRead) {
         main().SSTabentry->setCurrentIndex(tab);
         platform.clear_messages();
         load(folder.file("overfull.cfg"));
-        EXPECT_EQ(platform.captions(), tab == 11 ? Texts{"Fire Standards Warning"} : Texts{});
+        // The master alarm that is no number is emptied as typing it would be, and said.
+        EXPECT_EQ(platform.captions(),
+                  (tab == 11 ? Texts{"Field Emptied", "Fire Standards Warning"} : Texts{"Field Emptied"}));
+        EXPECT_EQ(
+            platform.messages.front().prompt,
+            "Master alarm circuit 1: \"abc\" is not a current from 0 to 800 mA; the field was emptied.");
         EXPECT_EQ(model().loop_device_count[1][63], 300);
         EXPECT_EQ(texts(main().lbltotal_devices[1], main().lbldevices, main().txtma1, main().txtma2),
                   (Texts{"471", "813 (EN & BS Input/Detection count may have been exceeded for panel.)", "",
