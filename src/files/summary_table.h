@@ -17,6 +17,7 @@ struct SummaryRow {
     std::string capacity_24h, capacity_72h;  // "09.31Ah" or "Not possible"
     std::string fit_24h, fit_72h;            // "12Ah", "Larger than any stock size" or "—"
     std::string verdict_24h, verdict_72h;    // "The 21Ah battery covers 24hr standby", ... or "—"
+    std::string design_check;
     std::string warnings;   // the messages the load showed, joined by " | "; or why it was not read whole
     bool complete = false;  // read whole, so the figures stand
     bool marked = false;    // warnings, a failing verdict, or not read whole
