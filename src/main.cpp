@@ -16,6 +16,7 @@
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
 #include "ui/open_configuration.h"
+#include "ui/recovery.h"
 #include "ui/report_output.h"
 #include "ui/system/frmmain.h"
 
@@ -106,7 +107,12 @@ int main(int argc, char* argv[]) {
     window.Form_Load();
     standwise::place_over(&window, nullptr);
     window.show();
+    auto* recovery = new standwise::RecoveryCopies(ctx, &window);
+    recovery->offer_left_copies();
     if (line.action == Action::Open && !line.configs.empty())
         standwise::open_configuration_file(ctx, line.configs.front(), standwise::Workspace::System);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Ended through its windows: nothing is left to recover.
+    recovery->remove_copies();
+    return status;
 }

@@ -18,9 +18,11 @@ BatteryVerdict verdict(bool possible, double required, int period, double standa
         v.fit_text = v.verdict_text = kNotPossible;
         return v;
     }
-    v.fit_ah = battery_to_fit(sizes, required);
+    // Judged on the requirement as shown, so a figure shown equal to a size is never too small for it.
+    const double shown = as_shown(required);
+    v.fit_ah = battery_to_fit(sizes, shown);
     v.fit_text = v.fit_ah ? "Battery to fit: " + battery_size_text(*v.fit_ah) : "Larger than any stock size";
-    v.covers = standard_ah >= required;
+    v.covers = standard_ah >= shown;
     v.verdict_text = "The " + battery_size_text(standard_ah) + " battery " +
                      (v.covers ? "covers " : "does not cover ") + std::to_string(period) + "hr standby";
     v.verdict_colour = v.covers ? Colour::Green : Colour::Red;
@@ -28,6 +30,10 @@ BatteryVerdict verdict(bool possible, double required, int period, double standa
 }
 
 }  // namespace
+
+double as_shown(double capacity_ah) {
+    return parse_number(format_fixed(capacity_ah, "00.00")).value_or(capacity_ah);
+}
 
 std::string battery_size_text(double ah) {
     return plain_number(ah) + "Ah";

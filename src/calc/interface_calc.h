@@ -3,8 +3,8 @@
 
 #include <array>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 #include "calc/system_calc.h"
 #include "model/interface_model.h"
@@ -47,6 +47,6 @@ struct InterfaceResult {
 /// The interface's currents and standby figures; `alarm_time` is the selected duration text, and
 /// `stock_sizes` the battery sizes on sale for the battery to fit.
 InterfaceResult calc_interface_standby(const InterfaceSetup& setup, std::string_view alarm_time,
-                                       const std::vector<double>& stock_sizes = kShippedBatterySizes);
+                                       const std::vector<double>& stock_sizes);
 
 }  // namespace standwise

@@ -2,6 +2,7 @@
 // written and read, and how loading a file can end.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,13 @@ enum class ConfigReadStatus {
     Stopped,  // a field could not be read: what came before it stays applied
 };
 
+/// Where and why reading a configuration stopped early: the line that could not be used (1 for the
+/// first line) and the reason, "the file ends early" or "the value cannot be read".
+struct ReadStop {
+    std::size_t line = 0;
+    std::string reason;
+};
+
 /// Why a configuration that stopped early is not used whole, where reports and tables say so.
 inline constexpr const char* kConfigStoppedReason =
     "the file ends early or holds a value that cannot be read";
@@ -33,9 +41,11 @@ struct ConfigLoad {
     ReadOutcome file = ReadOutcome::Read;
     std::string file_problem;  // why the file was not read (see unread_reason)
     ConfigReadStatus status = ConfigReadStatus::Complete;
+    bool declined = false;  // cut short, and the user chose not to load the part read
     bool file_read() const { return file == ReadOutcome::Read; }
-    /// Whether any of the file was applied: it was read and carried the right marker.
-    bool applied() const { return status != ConfigReadStatus::NotAConfiguration; }
+    /// Whether any of the file was applied: it was read, carried the right marker, and was not
+    /// declined.
+    bool applied() const { return status != ConfigReadStatus::NotAConfiguration && !declined; }
 };
 
 /// A file that was not read at all: how loading it ends without applying anything.

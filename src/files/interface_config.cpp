@@ -35,13 +35,22 @@ std::optional<bool> truth_value(const std::string& line) {
 }
 
 // Applies lines 2..25 in file order; false at the first line that is missing or unreadable.
-bool apply_lines(const std::vector<std::string>& lines, InterfaceConfigTarget& target) {
+bool apply_lines(const std::vector<std::string>& lines, InterfaceConfigTarget& target, ReadStop& stop) {
     std::size_t next = 1;
-    auto has_line = [&] { return next < lines.size(); };
+    auto has_line = [&] {
+        if (next < lines.size()) return true;
+        stop = {next + 1, "the file ends early"};
+        return false;
+    };
+    // The line just read holds a value that cannot be used.
+    auto refused = [&] {
+        stop = {next, "the value cannot be read"};
+        return false;
+    };
 
     if (!has_line()) return false;
     std::optional<std::int16_t> address = position_field(lines[next++], kLastAddressPosition);
-    if (!address) return false;
+    if (!address) return refused();
     target.select_address(*address);
     if (!has_line()) return false;
     target.set_label(config_text_field(lines[next++]));
@@ -53,7 +62,7 @@ bool apply_lines(const std::vector<std::string>& lines, InterfaceConfigTarget& t
         for (auto option : options) {
             if (!has_line()) return false;
             std::optional<bool> on = truth_value(lines[next++]);
-            if (!on) return false;
+            if (!on) return refused();
             (target.*option)(channel, *on);
         }
         if (!has_line()) return false;
@@ -66,7 +75,7 @@ bool apply_lines(const std::vector<std::string>& lines, InterfaceConfigTarget& t
     target.set_aux_current(config_text_field(lines[next++]));
     if (!has_line()) return false;
     std::optional<std::int16_t> alarm_time = position_field(lines[next++], kLastAlarmPosition);
-    if (!alarm_time) return false;
+    if (!alarm_time) return refused();
     target.select_alarm_time(*alarm_time);
     return true;
 }
@@ -89,13 +98,17 @@ std::vector<std::string> interface_configuration_lines(const InterfaceSetup& set
 }
 
 ConfigReadStatus read_interface_configuration(const std::vector<std::string>& lines,
-                                              InterfaceConfigTarget& target, Platform& platform) {
+                                              InterfaceConfigTarget& target, Platform& platform,
+                                              ReadStop* stop) {
     if (lines.empty() || lines.front() != kInterfaceConfigMarker) {
         platform.ask_user("Not a valid interface configuration", "Incorrect File Type",
                           MessageStyle::OkExclamation);
         return ConfigReadStatus::NotAConfiguration;
     }
-    return apply_lines(lines, target) ? ConfigReadStatus::Complete : ConfigReadStatus::Stopped;
+    ReadStop where;
+    if (apply_lines(lines, target, where)) return ConfigReadStatus::Complete;
+    if (stop != nullptr) *stop = where;
+    return ConfigReadStatus::Stopped;
 }
 
 }  // namespace standwise

@@ -37,8 +37,10 @@ public:
 /// Reads a configuration into the target. A file of the wrong type, or an empty one, is refused with
 /// "Not a valid interface configuration" and nothing is applied. Reading stops silently at a missing line, a
 /// position that is not a whole number within its list, or a truth line that is neither "True"
-/// nor "False" (letter case ignored); what came before stays applied.
+/// nor "False" (letter case ignored); what came before stays applied. When it stops, `stop` (if
+/// given) learns the line and the reason.
 ConfigReadStatus read_interface_configuration(const std::vector<std::string>& lines,
-                                              InterfaceConfigTarget& target, Platform& platform);
+                                              InterfaceConfigTarget& target, Platform& platform,
+                                              ReadStop* stop = nullptr);
 
 }  // namespace standwise

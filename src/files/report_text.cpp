@@ -50,4 +50,8 @@ std::vector<std::string> battery_selection_lines(const BatterySelection& selecti
     return lines;
 }
 
+std::string design_check_line(const DesignCheck& check) {
+    return "Design check: " + check.text();
+}
+
 }  // namespace standwise

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/design_check.h"
 #include "calc/system_calc.h"
 #include "platform/platform.h"
 
@@ -31,5 +32,8 @@ std::string report_time_stamp(const DateTime& when);
 /// The closing "Battery selection" section of a report on paper or in PDF: per period the size to
 /// fit and the standard battery's verdict.
 std::vector<std::string> battery_selection_lines(const BatterySelection& selection);
+
+/// The design check's line in that section: "Design check: All limits met".
+std::string design_check_line(const DesignCheck& check);
 
 }  // namespace standwise

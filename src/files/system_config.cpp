@@ -19,7 +19,10 @@ public:
     explicit FieldReader(const std::vector<std::string>& lines) : lines_(lines) {}
 
     std::optional<std::string> text() {
-        if (next_ >= lines_.size()) return std::nullopt;
+        if (next_ >= lines_.size()) {
+            stop_ = {next_ + 1, "the file ends early"};
+            return std::nullopt;
+        }
         return config_text_field(lines_[next_++]);
     }
 
@@ -30,17 +33,24 @@ public:
         std::optional<std::string> field = text();
         if (!field) return std::nullopt;
         std::optional<double> value = parse_number(*field);
-        if (!value) return std::nullopt;
-        std::optional<std::int16_t> count = to_count(*value);
-        if (!count || *count < lo || *count > hi) return std::nullopt;
+        std::optional<std::int16_t> count = value ? to_count(*value) : std::nullopt;
+        if (!count || *count < lo || *count > hi) {
+            refuse_last();
+            return std::nullopt;
+        }
         return count;
     }
+
+    /// The field just read holds a value that cannot be used.
+    void refuse_last() { stop_ = {next_, "the value cannot be read"}; }
+    const ReadStop& stop() const { return stop_; }
 
     std::optional<std::int16_t> count() { return number(0, INT16_MAX); }
 
 private:
     const std::vector<std::string>& lines_;
     std::size_t next_ = 1;
+    ReadStop stop_;
 };
 
 bool slot_code_valid(int slot, int code) {
@@ -51,7 +61,11 @@ bool slot_code_valid(int slot, int code) {
 bool read_slots(FieldReader& reader, SystemModel& model, SystemConfigTarget& target) {
     for (int slot = 0; slot < kSlots; ++slot) {
         std::optional<std::int16_t> code = reader.number(INT16_MIN, INT16_MAX);
-        if (!code || !slot_code_valid(slot, *code)) return false;
+        if (!code) return false;
+        if (!slot_code_valid(slot, *code)) {
+            reader.refuse_last();
+            return false;
+        }
         model.panel().slots[slot] = *code;
         target.select_slot(slot, *code);
     }
@@ -179,7 +193,7 @@ std::vector<std::string> system_configuration_lines(const SystemModel& model,
 }
 
 ConfigReadStatus read_system_configuration(const std::vector<std::string>& lines, SystemModel& model,
-                                           SystemConfigTarget& target, Platform& platform) {
+                                           SystemConfigTarget& target, Platform& platform, ReadStop* stop) {
     // An empty file carries no marker either, so it is refused as the interface workspace refuses it.
     if (lines.empty() || lines.front() != kSystemConfigMarker) {
         platform.ask_user("Not a valid system configuration", "Incorrect File Type",
@@ -189,6 +203,7 @@ ConfigReadStatus read_system_configuration(const std::vector<std::string>& lines
     platform.set_busy(true);
     FieldReader reader(lines);
     bool complete = apply_fields(reader, model, target);
+    if (!complete && stop != nullptr) *stop = reader.stop();
     target.finish();
     platform.set_busy(false);
     return complete ? ConfigReadStatus::Complete : ConfigReadStatus::Stopped;

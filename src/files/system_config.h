@@ -63,8 +63,10 @@ public:
 /// Reads a configuration into the model and the target. A file of the wrong type, or an empty one,
 /// is refused with "Not a valid system configuration". Reading stops silently at the first field
 /// that cannot be read (missing line, no whole 16-bit number, a code outside its list, a negative
-/// count, more than 50 units); finish() runs whenever the marker was right.
+/// count, more than 50 units); finish() runs whenever the marker was right. When it stops, `stop`
+/// (if given) learns the line and the reason.
 ConfigReadStatus read_system_configuration(const std::vector<std::string>& lines, SystemModel& model,
-                                           SystemConfigTarget& target, Platform& platform);
+                                           SystemConfigTarget& target, Platform& platform,
+                                           ReadStop* stop = nullptr);
 
 }  // namespace standwise

@@ -100,6 +100,10 @@ public:
     /// none unless the platform has them.
     virtual std::vector<std::string> settings_folders() { return {}; }
 
+    /// The folder for the recovery copies of unsaved configurations, in the user's application
+    /// data folder; empty where the platform keeps none.
+    virtual std::string recovery_folder() { return {}; }
+
     /// Creates one folder; an existing folder or any failure is ignored.
     virtual void make_folder(const std::string& path) = 0;
 

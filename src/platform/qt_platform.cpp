@@ -199,6 +199,13 @@ void QtPlatform::locate_folders() {
     set_settings_folders(folders.settings);
 }
 
+std::string QtPlatform::recovery_folder() {
+    const std::string set = StdPlatform::recovery_folder();
+    if (!set.empty()) return set;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? std::string() : native(data + QStringLiteral("/recovery"));
+}
+
 std::vector<std::string> QtPlatform::settings_folders() {
     locate_folders();
     return StdPlatform::settings_folders();

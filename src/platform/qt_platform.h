@@ -21,6 +21,8 @@ public:
     std::string program_folder() override;
     std::string user_folder() override;
     std::vector<std::string> settings_folders() override;
+    /// "recovery" in the application data folder, unless another folder is set.
+    std::string recovery_folder() override;
     std::string windows_folder() override;
     void open_in_editor(const std::string& path) override;
     void pause(float seconds) override;

@@ -17,6 +17,8 @@ public:
     void set_user_folder(std::string folder) { user_folder_ = std::move(folder); }
     std::vector<std::string> settings_folders() override { return settings_folders_; }
     void set_settings_folders(std::vector<std::string> folders) { settings_folders_ = std::move(folders); }
+    std::string recovery_folder() override { return recovery_folder_; }
+    void set_recovery_folder(std::string folder) { recovery_folder_ = std::move(folder); }
     void make_folder(const std::string& path) override;
     std::string windows_folder() override { return {}; }
     std::optional<std::vector<FolderEntry>> list_folder(const std::string& path) override;
@@ -28,6 +30,7 @@ private:
     std::string program_folder_;
     std::string user_folder_;
     std::vector<std::string> settings_folders_;
+    std::string recovery_folder_;
 };
 
 }  // namespace standwise

@@ -319,7 +319,8 @@ const std::vector<CommandKeys>& command_keys() {
     static const std::vector<CommandKeys> table{
         {"mnunew", 'n', QKeySequence(QKeySequence::New)},
         {"mnuload", 'l', QKeySequence(QKeySequence::Open)},
-        {"mnusave", 's', QKeySequence(QKeySequence::Save)},
+        {"mnusavefile", 's', QKeySequence(QKeySequence::Save)},
+        {"mnusave", 'a', QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
         {"mnusummary", 'p', QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
         {"mnuswitch_to_interface", 'w', QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
         {"mnuswitch_to_system", 'w', QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},

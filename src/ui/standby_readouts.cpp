@@ -65,6 +65,13 @@ BatteryReadouts battery_selection_frame() {
         grid->addWidget(*period.verdict, row + 1, 1, Qt::AlignLeft);
         row += 2;
     }
+    r.design_check = new QLabel(r.frame);
+    r.design_check->setObjectName(QStringLiteral("lbldesign_check"));
+    r.design_check->setAccessibleName(QStringLiteral("Design check"));
+    r.design_check->setWordWrap(true);
+    r.design_check->setMargin(2);
+    grid->addWidget(new QLabel(QStringLiteral("Design check:"), r.frame), row, 0, Qt::AlignTop);
+    grid->addWidget(r.design_check, row, 1, 1, 2);
     grid->setColumnStretch(2, 1);
     return r;
 }
@@ -78,6 +85,15 @@ void show_battery_selection(const BatteryReadouts& readouts, const BatterySelect
         set_text(labels.second, qs(verdict->verdict_text));
         set_back_colour(labels.second, verdict->verdict_colour);
     }
+}
+
+void show_design_check(const BatteryReadouts& readouts, const DesignCheck& check) {
+    // One limit a line, so a long list stays readable.
+    QString text;
+    for (const std::string& limit : check.exceeded)
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + qs(limit);
+    set_text(readouts.design_check, check.met() ? QString::fromLatin1(kAllLimitsMet) : text);
+    set_back_colour(readouts.design_check, check.met() ? Colour::Green : Colour::Red);
 }
 
 void set_sounder_time_tooltip(std::initializer_list<QWidget*> frames, const QString& minutes) {

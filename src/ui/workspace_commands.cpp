@@ -5,11 +5,17 @@
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
 #include "ui/misc/frmabout.h"
+#include "ui/unsaved_changes.h"
 
 namespace standwise {
 
+// With changes unsaved in either workspace the user may save them first; otherwise the usual
+// question stands.
 void exit_if_confirmed(AppContext& ctx) {
-    if (user_confirms_exit(ctx.platform)) ctx.end_program();
+    const bool unsaved =
+        has_unsaved_changes(ctx, Workspace::System) || has_unsaved_changes(ctx, Workspace::Interface);
+    if (unsaved ? all_unsaved_changes_settled(ctx, "exiting") : user_confirms_exit(ctx.platform))
+        ctx.end_program();
 }
 
 void view_release_notes(Platform& platform) {

@@ -2,13 +2,16 @@
 
 #include "calc/battery_choice.h"
 #include "files/interface_config.h"
+#include "files/report_text.h"
 #include "model/numbers.h"
 #include "workspace/entry_field.h"
 
 namespace standwise {
 
 InterfaceWorkspace::InterfaceWorkspace(const SystemModel& started, Platform& platform)
-    : platform(platform), alarm_times_(started.alarm_times.begin(), started.alarm_times.begin() + 4) {
+    : platform(platform),
+      alarm_times_(started.alarm_times.begin(), started.alarm_times.begin() + 4),
+      stock_batteries_(started.stock_batteries) {
     Form_Load();
 }
 
@@ -34,6 +37,17 @@ void InterfaceWorkspace::Form_Load() {
         txtsector_current_Change(n, "");
         txtzone_current_Change(n, "");
     }
+    mark_saved({});
+}
+
+void InterfaceWorkspace::mark_saved(const std::string& path) {
+    file_path = path;
+    saved_lines_ = configuration_lines();
+}
+
+void InterfaceWorkspace::mark_new(std::vector<std::string> fresh_lines) {
+    file_path.clear();
+    saved_lines_ = std::move(fresh_lines);
 }
 
 // A label from a file longer than the field is cut as a paste would be, and said.
@@ -132,7 +146,7 @@ void InterfaceWorkspace::cmbalarm_time_interface_Change(int position) {
 }
 
 void InterfaceWorkspace::calc_interface_standby() {
-    view.result = standwise::calc_interface_standby(setup, alarm_time());
+    view.result = standwise::calc_interface_standby(setup, alarm_time(), stock_batteries_);
     const InterfaceResult& result = view.result;
     view.quiescent = result.quiescent_text;
     view.alarm = result.alarm_text;
@@ -177,11 +191,11 @@ private:
     InterfaceWorkspace& ws_;
 };
 
-ConfigReadStatus InterfaceWorkspace::load(const std::vector<std::string>& lines) {
+ConfigReadStatus InterfaceWorkspace::load(const std::vector<std::string>& lines, ReadStop* stop) {
     emptied_fields_.clear();
     loading_ = true;
     Loader loader(*this);
-    const ConfigReadStatus status = read_interface_configuration(lines, loader, platform);
+    const ConfigReadStatus status = read_interface_configuration(lines, loader, platform, stop);
     loading_ = false;
     return status;
 }
@@ -198,7 +212,9 @@ ReportDocument InterfaceWorkspace::report_document() const {
     document.title = label.empty() ? "Interface report" : "Interface report - " + label;
     if (!label.empty()) document.header = "Interface label: " + label;
     document.lines = report_lines();
-    document.sections.push_back({"Battery selection", battery_selection_lines(view.result.batteries)});
+    std::vector<std::string> closing = battery_selection_lines(view.result.batteries);
+    closing.push_back(design_check_line(design_check()));
+    document.sections.push_back({"Battery selection", std::move(closing)});
     return document;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/design_check.h"
 #include "calc/interface_calc.h"
 #include "files/config_fields.h"
 #include "files/interface_report.h"
@@ -26,7 +27,8 @@ struct InterfaceView {
 
 class InterfaceWorkspace {
 public:
-    /// A workspace over the started model's tables, reset as the window's load leaves it.
+    /// A workspace over the started model's tables and stock battery sizes, reset as the window's
+    /// load leaves it.
     InterfaceWorkspace(const SystemModel& started, Platform& platform);
 
     Platform& platform;
@@ -53,10 +55,22 @@ public:
     /// A choice in the alarm-duration list; runs the calculation even when it stands there.
     void cmbalarm_time_interface_Change(int position);
     void calc_interface_standby();
+    /// Every limit the interface as now set up exceeds.
+    DesignCheck design_check() const { return interface_design_check(setup); }
 
     std::vector<std::string> configuration_lines() const;
-    /// Applies a read configuration in the file's order, each value as a user's entry.
-    ConfigReadStatus load(const std::vector<std::string>& lines);
+    /// The file last loaded or saved whole, empty for a fresh start or a part of a cut file.
+    std::string file_path;
+    /// Whether the setup differs from that file, or from the fresh start (never before
+    /// the workspace has started).
+    bool modified() const { return !saved_lines_.empty() && configuration_lines() != saved_lines_; }
+    /// The setup is now the one in `path` (empty: a fresh start, nothing to save).
+    void mark_saved(const std::string& path);
+    /// The setup is new and unsaved: it differs from the fresh start `fresh_lines`.
+    void mark_new(std::vector<std::string> fresh_lines);
+    /// Applies a read configuration in the file's order, each value as a user's entry. When reading
+    /// stops early, `stop` (if given) learns where and why.
+    ConfigReadStatus load(const std::vector<std::string>& lines, ReadStop* stop = nullptr);
     std::vector<std::string> report_lines() const;
     /// The report as it goes on paper and into a PDF, under a header with the interface's label.
     ReportDocument report_document() const;
@@ -73,6 +87,8 @@ private:
     std::vector<std::string> alarm_times_;
     bool loading_ = false;  // a configuration is being applied: emptied fields are reported
     std::vector<std::string> emptied_fields_;
+    std::vector<double> stock_batteries_;
+    std::vector<std::string> saved_lines_;
 };
 
 }  // namespace standwise

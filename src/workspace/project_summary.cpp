@@ -13,6 +13,12 @@
 namespace standwise {
 namespace {
 
+// A design over a limit is marked as a battery that does not cover is.
+void mark_design(SummaryRow& row, const DesignCheck& check) {
+    row.design_check = check.text();
+    row.marked = row.marked || !check.met();
+}
+
 void fill_batteries(SummaryRow& row, const BatterySelection& selection) {
     auto fit = [](const BatteryVerdict& v) { return v.fit_ah ? battery_size_text(*v.fit_ah) : v.fit_text; };
     row.fit_24h = fit(selection.for_24h);
@@ -39,6 +45,7 @@ void fill_system(SummaryRow& row, const SystemWorkspace& ws) {
     row.capacity_24h = ws.main.capacity_24h;
     row.capacity_72h = ws.main.capacity_72h;
     fill_batteries(row, ws.main.result ? ws.main.result->batteries : BatterySelection{});
+    mark_design(row, ws.design_check());
 }
 
 void fill_interface(SummaryRow& row, const InterfaceWorkspace& ws) {
@@ -50,6 +57,7 @@ void fill_interface(SummaryRow& row, const InterfaceWorkspace& ws) {
     row.capacity_24h = ws.view.capacity_24h;
     row.capacity_72h = ws.view.capacity_72h;
     fill_batteries(row, ws.view.result.batteries);
+    mark_design(row, ws.design_check());
 }
 
 // Each warning once, in the order first shown.

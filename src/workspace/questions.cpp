@@ -1,5 +1,7 @@
 #include "workspace/questions.h"
 
+#include <optional>
+
 namespace standwise {
 
 bool user_confirms_clear(Platform& platform, const std::string& caption) {
@@ -23,6 +25,14 @@ bool user_confirms_close(Platform& platform) {
     return platform.ask_user(std::string("Are you sure you want to exit?") + kCrLf +
                                  "Any unsaved information will be lost.",
                              "Exit - Caldris Standwise", MessageStyle::YesNoQuestion) == Answer::Yes;
+}
+
+UnsavedAnswer ask_save_changes(Platform& platform, const std::string& name, const std::string& before,
+                               const std::string& caption) {
+    const std::optional<std::size_t> choice = platform.ask_choice(
+        "Save changes to " + name + " before " + before + "?", caption, {"Save", "Discard"});
+    if (!choice) return UnsavedAnswer::Cancel;
+    return *choice == 0 ? UnsavedAnswer::Save : UnsavedAnswer::Discard;
 }
 
 }  // namespace standwise

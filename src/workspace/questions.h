@@ -19,4 +19,11 @@ bool user_confirms_exit(Platform& platform);
 /// The main window's close box question; true on Yes.
 bool user_confirms_close(Platform& platform);
 
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
+/// "Save changes to P before …?" with Save, Discard and Cancel; `before` ends the question
+/// ("exiting").
+UnsavedAnswer ask_save_changes(Platform& platform, const std::string& name, const std::string& before,
+                               const std::string& caption);
+
 }  // namespace standwise

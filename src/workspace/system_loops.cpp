@@ -30,6 +30,12 @@ void SystemWorkspace::cmb_viewdata_Change(int t, const std::string& text) {
     if (result.text != text) cmb_viewdata_Change(t, result.text);
 }
 
+void SystemWorkspace::count_finished(int t) {
+    const int loop = loop_window.loop_number;
+    if (loop < 1 || loop > kLoops || unit_model_of(t)) return;
+    loop_window.counts[t] = std::to_string(model.loop_device_count[loop][t]);
+}
+
 // The counts are set back quietly and the loop is worked out once, so clearing an overloaded
 // loop does not report the overload again on the way down.
 void SystemWorkspace::clear_configuration(int loop) {

@@ -2,6 +2,7 @@
 // loading of a configuration, which makes the same choices in the file's order.
 #include <algorithm>
 
+#include "calc/unit_sums.h"
 #include "model/numbers.h"
 #include "model/reference_tables.h"
 #include "workspace/system_workspace.h"
@@ -24,9 +25,22 @@ void SystemWorkspace::setup_default_system() {
 
 namespace {
 
-bool confirmed(Platform& platform, bool without_question, const char* question) {
+bool confirmed(Platform& platform, bool without_question, const std::string& question) {
     return without_question ||
            platform.ask_user(question, "Standwise", MessageStyle::YesNoQuestion) == Answer::Yes;
+}
+
+// Under the question, each loop whose devices the change would clear: the new panel's default
+// card for its slot is no loop card.
+std::string loop_losses(const SystemModel& model, int psu_type, int system_type) {
+    const SystemRecord& next = model.psu_types[psu_type].systems[system_type];
+    std::string text;
+    for (int n = 1; n <= kLoops; ++n) {
+        const int devices = model.loop_device_total[n];
+        if (model.loop_on_loop_card(n) && devices > 0 && !is_loop_card(next.default_slots[n]))
+            text += kCrLf + ("Loop" + str_number(n) + " loses" + str_number(devices) + " device(s).");
+    }
+    return text;
 }
 
 }  // namespace
@@ -36,7 +50,9 @@ bool SystemWorkspace::optPSU_Click(int option, bool without_question) {
         psu_shown = option;
         return false;
     }
-    if (!confirmed(platform, without_question, "Are you sure you want to change the PSU type?")) {
+    if (!confirmed(platform, without_question,
+                   "Are you sure you want to change the PSU type?" +
+                       loop_losses(model, option < 2 ? option : 2, model.system_type))) {
         psu_shown = model.last_psu_type;
         return false;
     }
@@ -54,7 +70,9 @@ bool SystemWorkspace::optsystem_Click(int system_type, bool without_question) {
         system_shown = system_type;
         return false;
     }
-    if (!confirmed(platform, without_question, "Are you sure you want to change the system type?")) {
+    if (!confirmed(platform, without_question,
+                   "Are you sure you want to change the system type?" +
+                       loop_losses(model, model.psu_type, system_type))) {
         system_shown = model.system_type;
         return false;
     }
@@ -167,31 +185,47 @@ public:
     void set_master_alarm_1(const std::string& text) override { ws_.txtma1_Change(text); }
     void set_master_alarm_2(const std::string& text) override { ws_.txtma2_Change(text); }
     void select_alarm_time(std::int16_t position) override { ws_.cmbalarm_time_Change(position); }
-    void loop_read(int loop) override { ws_.calc_loop(loop); }
-    // Devices without a definition are said before anything else of the finished panel, as the
-    // figures that follow leave them out.
-    void finish() override {
-        ws_.calc_system_standby();
-        const std::vector<std::string> undefined = ws_.undefined_device_warnings();
-        if (!undefined.empty()) {
-            std::string text;
-            for (const std::string& line : undefined)
-                text += (text.empty() ? "" : kCrLf) + line;
-            ws_.platform.ask_user(text, "Device Library", MessageStyle::OkExclamation);
-        }
-        ws_.SSTabentry_Click(kSiteDetailsTab);
+    void loop_read(int loop) override {
+        ws_.calc_loop(loop);
+        calculated[loop] = true;
     }
+    // The system is worked out once the loader knows how reading ended (see load).
+    void finish() override {}
+
+    std::array<bool, kLoops + 1> calculated{};
 
 private:
     SystemWorkspace& ws_;
 };
 
-ConfigReadStatus SystemWorkspace::load(const std::vector<std::string>& lines) {
+// A file that stops inside a loop leaves that loop's counts read but not worked out; every loop
+// not yet worked out is, before the system, so every figure and report agrees with the counts.
+// Devices without a definition are said before anything else of the finished panel, as the figures
+// that follow leave them out.
+ConfigReadStatus SystemWorkspace::load(const std::vector<std::string>& lines, ReadStop* stop) {
     emptied_fields_.clear();
     loading_ = true;
     Loader loader(*this);
-    const ConfigReadStatus status = read_system_configuration(lines, model, loader, platform);
+    const ConfigReadStatus status = read_system_configuration(lines, model, loader, platform, stop);
     loading_ = false;
+    if (status == ConfigReadStatus::NotAConfiguration) return status;
+    if (status == ConfigReadStatus::Stopped) {
+        for (int n = 1; n <= kLoops; ++n) {
+            if (loader.calculated[n] || !model.loop_on_loop_card(n)) continue;
+            for (UnitModel unit_model : kUnitModels)
+                calcConsumptions(model, unit_model, n);
+            calc_loop(n);
+        }
+    }
+    calc_system_standby();
+    const std::vector<std::string> undefined = undefined_device_warnings();
+    if (!undefined.empty()) {
+        std::string text;
+        for (const std::string& line : undefined)
+            text += (text.empty() ? "" : kCrLf) + line;
+        platform.ask_user(text, "Device Library", MessageStyle::OkExclamation);
+    }
+    SSTabentry_Click(kSiteDetailsTab);
     return status;
 }
 

@@ -21,6 +21,17 @@ void SystemWorkspace::start(const SystemModel& started) {
     newfront_Form_Load();
     for (UnitModel unit_model : kUnitModels)
         unit_Form_Load(unit_model);
+    mark_saved({});
+}
+
+void SystemWorkspace::mark_saved(const std::string& path) {
+    file_path = path;
+    saved_lines_ = configuration_lines();
+}
+
+void SystemWorkspace::mark_new(std::vector<std::string> fresh_lines) {
+    file_path.clear();
+    saved_lines_ = std::move(fresh_lines);
 }
 
 std::string SystemWorkspace::title() const {
@@ -59,6 +70,7 @@ void SystemWorkspace::clear_system_window() {
         loop.current_s.clear();
         loop.load_units_a.clear();
         loop.load_units_s.clear();
+        loop.alarm_units = 0;
     }
     for (std::string* text : {&main.system, &main.ram_cards, &main.network_cards, &main.io_cards,
                               &main.loop_cards, &main.controller})
@@ -186,6 +198,7 @@ void SystemWorkspace::mnunew_Click() {
     model.all_loops_alarm = 0;
     clear_system_window();
     setup_default_system();
+    mark_saved({});
 }
 
 void SystemWorkspace::update_loop_tabs() {
@@ -228,6 +241,7 @@ void SystemWorkspace::show_loop_result(const LoopResult& r) {
     loop.total_devices = r.total_devices_text;
     loop.loop_curr = r.loop_curr_text;
     loop.colour = r.loop_colour;
+    loop.alarm_units = r.alarm_units;
     loop.status = r.status_text;
     main.devices = r.panel.caption;
     main.devices_colour = r.panel.colour;
@@ -242,6 +256,17 @@ void SystemWorkspace::show_loop_result(const LoopResult& r) {
 void SystemWorkspace::calc_system_standby() {
     show_system_result(
         standwise::calc_system_standby(model, platform, master_alarm_1, master_alarm_2, alarm_time()));
+}
+
+DesignCheck SystemWorkspace::design_check() const {
+    std::array<double, kLoops + 1> alarm_units{};
+    for (int n = 1; n <= kLoops; ++n)
+        alarm_units[n] = main.loops[n].alarm_units;
+    DesignCheck check = system_design_check(model, alarm_units, master_alarm_1, master_alarm_2);
+    // Figures that leave out devices without a definition fail the check as well.
+    for (const std::string& line : undefined_device_warnings())
+        check.exceeded.push_back(line);
+    return check;
 }
 
 void SystemWorkspace::show_system_result(const SystemResult& r) {
@@ -304,9 +329,10 @@ ReportDocument SystemWorkspace::report_document(const std::string& title,
         document.header = "Site: " + site + (site_id.empty() ? "" : "   Site Id: " + site_id);
     document.lines = std::move(lines);
     // On paper and in PDF the report ends with the batteries to buy; the text file stays as it is.
-    document.sections.push_back(
-        {"Battery selection",
-         battery_selection_lines(main.result ? main.result->batteries : BatterySelection{})});
+    std::vector<std::string> closing =
+        battery_selection_lines(main.result ? main.result->batteries : BatterySelection{});
+    closing.push_back(design_check_line(design_check()));
+    document.sections.push_back({"Battery selection", std::move(closing)});
     return document;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/design_check.h"
 #include "calc/loop_calc.h"
 #include "calc/panel_cards.h"
 #include "calc/system_calc.h"
@@ -30,6 +31,7 @@ inline constexpr int kStandbyTab = 11;
 struct LoopView {
     std::string current_s, current_a, load_units_s, load_units_a, total_devices = "0", loop_curr;
     Colour colour = Colour::ButtonFace;  // the alarm figures of an overloaded loop
+    double alarm_units = 0;              // as last worked out, for the design check
     std::string status = "Not used";
     bool in_use = false;  // tab enabled and panel sunken
 };
@@ -139,6 +141,8 @@ public:
     /// A count chosen or typed for a device type on the open loop; the unit models' counts go
     /// through their unit windows. Ignored while the window is being filled.
     void cmb_viewdata_Change(int device_type, const std::string& text);
+    /// A typed count finished: the field shows the whole number the calculation uses (2 for "2.5").
+    void count_finished(int device_type);
     /// Sets every count of the loop to 0, empties its interface units and recalculates it.
     void clear_configuration(int loop);
     /// Leaving the loop window: the loop and the system worked out again.
@@ -167,11 +171,24 @@ public:
     CountValidation validate_device_count(const std::string& text, int loop, int device_type);
     LoopResult calc_loop(int loop);
     void calc_system_standby();
+    /// Every limit the panel as now worked out exceeds.
+    DesignCheck design_check() const;
 
     // Files and reports.
     std::vector<std::string> configuration_lines() const;
-    /// Applies a read configuration in the file's order, as a user's choices would be made.
-    ConfigReadStatus load(const std::vector<std::string>& lines);
+    /// The file last loaded or saved whole, empty for a fresh start or a part of a cut file.
+    std::string file_path;
+    /// Whether the configuration differs from that file, or from the fresh start (never before
+    /// the workspace has started).
+    bool modified() const { return !saved_lines_.empty() && configuration_lines() != saved_lines_; }
+    /// The configuration is now the one in `path` (empty: a fresh start, nothing to save).
+    void mark_saved(const std::string& path);
+    /// The configuration is new and unsaved: it differs from the fresh start `fresh_lines`.
+    void mark_new(std::vector<std::string> fresh_lines);
+    /// Applies a read configuration in the file's order, as a user's choices would be made, then
+    /// works out every loop the file left unworked and the system. When reading stops early,
+    /// `stop` (if given) learns where and why.
+    ConfigReadStatus load(const std::vector<std::string>& lines, ReadStop* stop = nullptr);
     SystemReportInputs report_inputs() const;
     std::vector<std::string> full_report_lines() const;
     std::vector<std::string> short_report_lines() const;
@@ -207,6 +224,7 @@ private:
 
     bool loading_ = false;  // a configuration is being applied: emptied fields are reported
     std::vector<std::string> emptied_fields_;
+    std::vector<std::string> saved_lines_;
 };
 
 }  // namespace standwise

@@ -168,6 +168,11 @@ TEST_F(BatchRunTest, DevicesWithoutDefinitionGiveStatusThreeAndAWarning) {
     std::ostringstream table;
     EXPECT_EQ(run_summary(line, partial, table, err), kBatchDevicesLeftOut);
     EXPECT_NE(table.str().find(warning), std::string::npos);
+    // The design check fails for it too, in the table's own column.
+    const std::vector<SummaryRow> rows = summarise_all({config}, partial, table);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NE(rows[0].design_check.find("Loop 1 counts 60 devices of type 2"), std::string::npos)
+        << rows[0].design_check;
     line.configs.push_back(cut_file);
     EXPECT_EQ(run_summary(line, partial, table, err), kBatchFileFailure);
     line.configs = {config, system_file};

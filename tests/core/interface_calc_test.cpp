@@ -67,7 +67,7 @@ TEST(InterfaceStandby, OneZoneInAlarmAndSectorsOnlyInAlarm) {
     zones.channels[1].zone_current = "1";
     zones.channels[2].zone_current = "1";
     zones.channels[3].zone_current = "2";  // not a zone channel: ignored
-    InterfaceResult r = calc_interface_standby(zones, "30");
+    InterfaceResult r = calc_interface_standby(zones, "30", kShippedBatterySizes);
     EXPECT_DOUBLE_EQ(r.quiescent_amps, 0.022);
     EXPECT_DOUBLE_EQ(r.alarm_amps, 0.046);
     EXPECT_EQ(r.quiescent_text, "0.022A");
@@ -78,14 +78,15 @@ TEST(InterfaceStandby, OneZoneInAlarmAndSectorsOnlyInAlarm) {
     sectors.channels[2].sector_current = "50";
     sectors.channels[4].zone_current = "2";  // not a zone channel: ignored
     sectors.aux_current = "10";
-    r = calc_interface_standby(sectors, "30");
+    r = calc_interface_standby(sectors, "30", kShippedBatterySizes);
     EXPECT_DOUBLE_EQ(r.quiescent_amps, 0.03);
     EXPECT_DOUBLE_EQ(r.alarm_amps, 0.18);
     EXPECT_EQ(r.quiescent_text, "0.030A");
 }
 
 TEST(InterfaceStandby, StandbyOnTheUnitsOwnBattery) {
-    InterfaceResult r = calc_interface_standby(setup_of(kNone, kNone, kNone, kNone), "30");
+    InterfaceResult r =
+        calc_interface_standby(setup_of(kNone, kNone, kNone, kNone), "30", kShippedBatterySizes);
     EXPECT_EQ(r.quiescent_text, "0.020A");
     EXPECT_EQ(r.alarm_text, "0.020A");
     EXPECT_EQ(r.standby.standby_text, "83:30");
@@ -95,7 +96,7 @@ TEST(InterfaceStandby, StandbyOnTheUnitsOwnBattery) {
     InterfaceSetup heavy = setup_of(kSector, kNone, kNone, kNone);
     heavy.channels[1].sector_current = "500";
     heavy.aux_current = "250";
-    r = calc_interface_standby(heavy, "120");
+    r = calc_interface_standby(heavy, "120", kShippedBatterySizes);
     EXPECT_DOUBLE_EQ(r.alarm_amps, 0.77);
     const double iq = 0.27, ia = 0.77, h = 2;
     const double k = 1 - 0.02 * (h / 24);

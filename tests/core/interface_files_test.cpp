@@ -114,7 +114,8 @@ const DateTime kWhen{2026, 12, 5, 14, 3, 59};
 const InterfaceReportInputs kInputs{"120", "12:34", "with 2.1Ah", "03.95Ah", "11.20Ah"};
 
 std::vector<std::string> report_of(const InterfaceSetup& setup) {
-    return interface_report_lines(setup, calc_interface_standby(setup, "120"), kInputs, kWhen);
+    return interface_report_lines(setup, calc_interface_standby(setup, "120", kShippedBatterySizes), kInputs,
+                                  kWhen);
 }
 
 TEST(InterfaceReport, WithAndWithoutZones) {

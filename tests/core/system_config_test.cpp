@@ -142,8 +142,11 @@ TEST(SystemConfig, FileCutAtEveryLineStopsThereAndFinishes) {
         SystemModel model = reference_model();
         FakeTarget target(model);
         ScriptedPlatform platform;
-        ASSERT_EQ(read_system_configuration(lines, model, target, platform), ConfigReadStatus::Stopped)
+        ReadStop stop;
+        ASSERT_EQ(read_system_configuration(lines, model, target, platform, &stop), ConfigReadStatus::Stopped)
             << kept;
+        EXPECT_EQ(stop.line, kept + 1) << kept;
+        EXPECT_EQ(stop.reason, "the file ends early") << kept;
         EXPECT_EQ(target.calls.back(), "finish") << kept;
         EXPECT_EQ(platform.busy_calls, (std::vector<bool>{true, false})) << kept;
         EXPECT_EQ(target.called("system 1"), kept >= 3) << kept;
@@ -177,8 +180,12 @@ TEST(SystemConfig, UnreadableFieldStopsReadingThere) {
         model.mx210_units[1].unit_count = 9;
         FakeTarget target(model);
         ScriptedPlatform platform;
-        EXPECT_EQ(read_system_configuration(lines, model, target, platform), ConfigReadStatus::Stopped)
+        ReadStop stop;
+        EXPECT_EQ(read_system_configuration(lines, model, target, platform, &stop), ConfigReadStatus::Stopped)
             << c.line;
+        // Every case holds a value that cannot be used, even an empty count line: the line named is its own.
+        EXPECT_EQ(stop.line, c.line) << c.text;
+        EXPECT_EQ(stop.reason, "the value cannot be read") << c.line;
         EXPECT_EQ(target.last_step(), c.last_step) << c.line << " " << c.text;
         if (c.line >= 7 && c.line <= 22) {
             int slot = static_cast<int>(c.line) - 7;

@@ -148,9 +148,9 @@ TEST_F(WorkspaceTest, ASavedPanelLoadsBackWithEveryFigure) {
     SystemWorkspace again(started, platform);
     again.load(loaded.configuration_lines());
     EXPECT_EQ(again.full_report_lines(), loaded.full_report_lines());
-    EXPECT_NE(again.full_report_document().sections.front().lines.back().find(
-                  "The 84Ah battery covers 72hr standby"),
-              std::string::npos);
+    const std::vector<std::string> closing = again.full_report_document().sections.front().lines;
+    EXPECT_NE(closing.at(closing.size() - 2).find("The 84Ah battery covers 72hr standby"), std::string::npos);
+    EXPECT_EQ(closing.back().rfind("Design check: Loop 1: ", 0), 0u);
 
     // A cut file stops where it is cut; the wrong kind is refused before anything changes.
     SystemWorkspace cut(started, platform);

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static const char* const kAlarmTimes[] = {"30", "60", "90", "120"};
     const std::string alarm_time = kAlarmTimes[window.setup.alarm_time_index];
-    const InterfaceResult result = calc_interface_standby(window.setup, alarm_time);
+    const InterfaceResult result = calc_interface_standby(window.setup, alarm_time, kShippedBatterySizes);
     const InterfaceReportInputs shown{alarm_time, result.standby.standby_text, "with 2.1Ah",
                                       result.standby.capacity_24h_text, result.standby.capacity_72h_text};
     const std::vector<std::string> report =

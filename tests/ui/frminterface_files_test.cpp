@@ -103,22 +103,31 @@ TEST_F(InterfaceFilesTest, FilesThatAreRefusedOrCutKeepWhatCameBefore) {
     EXPECT_EQ(shown_setup(), entered);
     EXPECT_EQ(platform.captions(), (Texts{"Incorrect File Type", "Incorrect File Type"}));
 
-    // Cut after channel 2's option lines: address, label and channel 1 come from the file; channel
-    // 2 has just been set to a zone, which empties its currents; the rest stays as it was.
+    // Cut after channel 2's option lines: the question names the line; on Yes address, label and
+    // channel 1 come from the file, channel 2 has just been set to a zone, which empties its
+    // currents, and the rest is the fresh start's, nothing of the setup that was open.
+    platform.pick_next(1);
     window().mnunew->trigger();
     type(window().txtsector_current[3], "75");
     Texts lines = lines_of(path);
     lines.resize(11);
     ASSERT_FALSE(write_text_lines(folder.file("cut.cfg"), lines));
     platform.clear_messages();
+    platform.pick_next(1);
     load(folder.file("cut.cfg"));
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(
+        platform.messages,
+        (Messages{{"The file " + folder.file("cut.cfg") +
+                       " could not be read whole: reading stopped at line 12 (the file ends early). Load the "
+                       "part that could be read into a new configuration?",
+                   "Load Interface Configuration", MessageStyle::YesNoQuestion}}));
     InterfaceSetup setup = window().interface_setup();
     EXPECT_EQ(setup.address_index, 13);
     EXPECT_EQ(setup.channels[1].zone_current, "2.5");
     EXPECT_EQ(setup.channels[2].function, ChannelFunction::Zone);
-    EXPECT_EQ(setup.channels[3].sector_current, "75");
+    EXPECT_EQ(setup.channels[3].sector_current, "");
     EXPECT_EQ(setup.alarm_time_index, 0);
+    EXPECT_TRUE(window().isWindowModified());
 }
 
 TEST_F(InterfaceFilesTest, EntryChecksRunOnLoading) {
@@ -139,6 +148,7 @@ TEST_F(InterfaceFilesTest, ReportsLineByLine) {
     platform.clock = {2026, 12, 5, 14, 3, 59};
     enter_sector_setup();
     expect_golden(report("sectors.txt"), "ui/window_sectors.txt");
+    platform.pick_next(1);  // discard the setup
     window().mnunew->trigger();
     enter_mixed_setup();
     expect_golden(report("zones.txt"), "ui/window_zones.txt");

@@ -50,14 +50,22 @@ TEST_F(InterfaceWindowTest, OpensWithTheDefaultSetupAndNewConfigurationRestoresI
     frminterface& w = window();
     expect_default_setup(w);
 
-    enter_mixed_setup();
+    // Nothing changed: the usual question.
     platform.answer_next(Answer::No);
     w.mnunew->trigger();
+    EXPECT_EQ(platform.messages, Messages(1, {"This will clear the current configuration\r\nAre you sure?",
+                                              "Clear Interface Configuration", MessageStyle::YesNoQuestion}));
+
+    // Changes unsaved: Cancel keeps them, Discard starts afresh.
+    enter_mixed_setup();
+    platform.pick_next(std::nullopt);
+    w.mnunew->trigger();
     EXPECT_EQ(text(w.txtlabel), "\"Plant\" room, east");
+    platform.pick_next(1);
     w.mnunew->trigger();
     expect_default_setup(w);
-    EXPECT_EQ(platform.messages, Messages(2, {"This will clear the current configuration\r\nAre you sure?",
-                                              "Clear Interface Configuration", MessageStyle::YesNoQuestion}));
+    EXPECT_EQ(platform.choice_questions.size(), 2u);
+    EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 TEST_F(InterfaceWindowTest, CurrentEntriesOutsideTheirLimitsAreEmptied) {
@@ -175,9 +183,25 @@ TEST_F(InterfaceWindowTest, ExitAsksAndTheCloseBoxEndsAtOnce) {
     EXPECT_TRUE(ends_program([&w] { w.mnuexit->trigger(); }));
     EXPECT_FALSE(ctx.main().isVisible());
 
+    // Nothing unsaved: the close box ends at once.
     platform.clear_messages();
     w.show();
+    EXPECT_TRUE(ends_program([&w] { w.close(); }));
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(platform.choice_questions.empty());
+
+    // Changes unsaved: Cancel keeps the window, Discard ends.
+    w.show();
     type(w.txtlabel, "not saved");
+    EXPECT_TRUE(w.isWindowModified());
+    platform.pick_next(std::nullopt);
+    EXPECT_FALSE(ends_program([&w] { w.close(); }));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(platform.choice_questions,
+              (Choices{{"Save changes to the interface configuration before closing?",
+                        "Standwise - Interface",
+                        {"Save", "Discard"}}}));
+    platform.pick_next(1);
     EXPECT_TRUE(ends_program([&w] { w.close(); }));
     EXPECT_TRUE(platform.messages.empty());
 }

@@ -16,7 +16,7 @@ using MainWindowTest = SystemWindowTest;
 
 TEST_F(StartUpTest, ShowsTheDefaultPanelReadyForWork) {
     frmmain& w = main();
-    EXPECT_EQ(w.windowTitle().toStdString(), "Standwise - System - Caldris XX - ");
+    EXPECT_EQ(w.windowTitle().toStdString(), "Standwise - System - Caldris XX - [*]");
     EXPECT_EQ(texts(w.StatusBar1->panel(1), w.StatusBar1->panel(2), w.lblamphours, w.lblsystem,
                     w.lblcontroller, w.lblloops, w.txtma1, w.cmbalarm_time, w.lbldate, w.lblloop_curr[1]),
               (Texts{"Loop Loading Status:-", "V1.04", "with 21Ah", " Caldris XX",
@@ -91,15 +91,18 @@ TEST_F(MainWindowTest, NewConfigurationAsksAndThenStartsAfresh) {
     model().all_loops_alarm = 5.0;  // as left by a heavily loaded panel
     model().total_detection_devices = 600;
 
-    platform.answer_next(Answer::No);
+    // Unsaved changes: Cancel keeps them, Discard clears.
+    platform.pick_next(std::nullopt);
     w.mnunew->trigger();
     EXPECT_EQ(text(w.txtsite), "Depot");
     EXPECT_TRUE(w.SSTabentry->isTabEnabled(1));
 
+    platform.pick_next(1);
     w.mnunew->trigger();
-    EXPECT_EQ(platform.messages, Messages(2, {"This will clear the current configuration\r\nAre you sure?",
-                                              "Clear System Configuration", MessageStyle::YesNoQuestion}));
-    EXPECT_EQ(w.windowTitle().toStdString(), "Standwise - System - Caldris XX - ");
+    EXPECT_EQ(platform.choice_questions.size(), 2u);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(w.windowTitle().toStdString(), "Standwise - System - Caldris XX - [*]");
+    EXPECT_FALSE(w.isWindowModified());
     EXPECT_EQ(
         texts(w.txtsite, w.txtma1, w.cmbalarm_time, w.stb_loadstatus->panel(1), w.stb_loadstatus->panel(2)),
         (Texts{"", "0", "30", "Loop 1 OK", "Not used"}));

@@ -42,7 +42,7 @@ TEST_F(PanelSetupTest, SystemChangeAsksAndLoadsTheNewDefaults) {
     EXPECT_EQ(platform.messages, Messages(2, {"Are you sure you want to change the system type?", "Standwise",
                                               MessageStyle::YesNoQuestion}));
     EXPECT_EQ(model().system_type, 2);
-    EXPECT_EQ(main().windowTitle().toStdString(), "Standwise - System - R500 - ");
+    EXPECT_EQ(main().windowTitle().toStdString(), "Standwise - System - R500 - [*]");
     EXPECT_EQ(texts(main().lblsystem, main().lblios, main().lblrams), (Texts{" R500", " 1", " 1"}));
     EXPECT_FALSE(main().chkflash_back->isChecked());
 }

@@ -111,22 +111,25 @@ TEST_F(AccessTest, MenusAndFieldLabelsCarryAccessKeys) {
             shown << (action->text() + QLatin1Char(' ') + action->shortcut().toString()).trimmed();
         return shown.join(QStringLiteral(" | ")).toStdString();
     };
-    EXPECT_EQ(
-        keyed({m.mnunew, m.mnuload, m.mnusave, m.recent().menu()->menuAction(), m.mnuswitch_to_interface,
-               m.mnuexit, m.mnuopenreport, m.mnushort, m.mnufull, m.mnuviewrelease, m.mnuabout}),
-        "&New configuration Ctrl+N | &Load configuration Ctrl+O | &Save configuration Ctrl+S | "
-        "&Recent configurations | S&witch to interface Ctrl+Shift+W | &Exit Ctrl+Q | &Open report "
-        "Ctrl+Shift+O | "
-        "&Generate Short report Ctrl+Shift+R | G&enerate Full report Ctrl+R | &View release notes F1 | "
-        "&About VQM");
+    EXPECT_EQ(keyed({m.mnunew, m.mnuload, m.mnusavefile, m.mnusave, m.recent().menu()->menuAction(),
+                     m.mnuswitch_to_interface, m.mnuexit, m.mnuopenreport, m.mnushort, m.mnufull,
+                     m.mnuviewrelease, m.mnuabout}),
+              "&New configuration Ctrl+N | &Load configuration Ctrl+O | &Save Ctrl+S | S&ave configuration "
+              "Ctrl+Shift+S | "
+              "&Recent configurations | S&witch to interface Ctrl+Shift+W | &Exit Ctrl+Q | &Open report "
+              "Ctrl+Shift+O | "
+              "&Generate Short report Ctrl+Shift+R | G&enerate Full report Ctrl+R | &View release notes F1 | "
+              "&About VQM");
     EXPECT_EQ(keyed({m.mnusummary, m.mnuprintreport, m.mnuexportpdf}),
               "&Project summary… Ctrl+Shift+P | &Print report… Ctrl+P | E&xport report as PDF… Ctrl+E");
-    EXPECT_EQ(keyed({i.mnufile->menuAction(), i.mnunew, i.mnuload, i.mnusave, i.mnuswitch_to_system,
-                     i.mnuexit, i.mnuopenreport, i.mnureport, i.mnuprintreport, i.mnuexportpdf}),
-              "&File | &New Configuration Ctrl+N | &Load interface Ctrl+O | &Save interface Ctrl+S | "
-              "S&witch to system Ctrl+Shift+W | &Exit Ctrl+Q | &Open Report Ctrl+Shift+O | &Generate Report "
-              "Ctrl+R | "
-              "&Print report… Ctrl+P | E&xport report as PDF… Ctrl+E");
+    EXPECT_EQ(
+        keyed({i.mnufile->menuAction(), i.mnunew, i.mnuload, i.mnusavefile, i.mnusave, i.mnuswitch_to_system,
+               i.mnuexit, i.mnuopenreport, i.mnureport, i.mnuprintreport, i.mnuexportpdf}),
+        "&File | &New Configuration Ctrl+N | &Load interface Ctrl+O | &Save Ctrl+S | S&ave interface "
+        "Ctrl+Shift+S | "
+        "S&witch to system Ctrl+Shift+W | &Exit Ctrl+Q | &Open Report Ctrl+Shift+O | &Generate Report "
+        "Ctrl+R | "
+        "&Print report… Ctrl+P | E&xport report as PDF… Ctrl+E");
     // Buttons and options have keys too, none taken by a menu title or another control shown with them.
     EXPECT_EQ(texts_of({m.cmdview[1], m.cmdconfigure, setup().cmdhelp, setup().cmdExit, setup().optsystem[1],
                         l.cmdMX240, l.cmdExit}),
@@ -337,7 +340,9 @@ TEST_F(AccessTest, EveryControlAndReadOutSaysWhatItIs) {
         }
         QAccessibleInterface* whole = accessible(window);
         EXPECT_TRUE(whole->role() == QAccessible::Window || whole->role() == QAccessible::Dialog) << name;
-        EXPECT_EQ(whole->text(QAccessible::Name), window->windowTitle()) << name;
+        // The title's mark of unsaved changes is the toolkit's, shown as an asterisk or not at all.
+        EXPECT_EQ(whole->text(QAccessible::Name), window->windowTitle().remove(QStringLiteral("[*]")))
+            << name;
     }
     EXPECT_EQ(unnamed, expected);
 

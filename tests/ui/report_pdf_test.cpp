@@ -48,10 +48,12 @@ Texts words_of_lines(const Texts& lines) {
 }
 
 // A report's lines followed by the closing section that only paper and PDF carry.
-Texts words_with_batteries(const Texts& report, const BatterySelection& selection) {
+Texts words_with_batteries(const Texts& report, const BatterySelection& selection, const DesignCheck& check) {
     Texts words = words_of_lines(report);
     words.push_back("Battery selection");
-    for (const std::string& line : words_of_lines(battery_selection_lines(selection)))
+    Texts closing = battery_selection_lines(selection);
+    closing.push_back(design_check_line(check));
+    for (const std::string& line : words_of_lines(closing))
         words.push_back(line);
     return words;
 }
@@ -92,9 +94,9 @@ TEST_F(ReportPdfTest, PagesFillInOrderAndTheFullReportTakesThePagesItsLinesNeed)
     const Texts report = main().full_report_lines();
     const std::vector<Texts> rich = pdf_pages(folder.file("rich.pdf"));
     EXPECT_EQ(body_of(rich, "Site: \"North\" wing, block 2 Site Id: ID 7, B"),
-              words_with_batteries(report, ctx->system.main.result->batteries));
-    EXPECT_EQ(rich.size(), (report.size() + 7 + rows - 1) / rows);
-    EXPECT_EQ(rich.back().back(), "The 84Ah battery covers 72hr standby");
+              words_with_batteries(report, ctx->system.main.result->batteries, ctx->system.design_check()));
+    EXPECT_EQ(rich.size(), (report.size() + 8 + rows - 1) / rows);
+    EXPECT_EQ(rich.back().back(), "Design check: Loop 3: 1254.0 of 1000 load units in alarm");
 }
 
 // The longest line sets the font size; only a line too long even at the smallest size wraps. On A4
@@ -162,7 +164,8 @@ TEST_F(ReportPdfTest, ExportAsksWhichAndWhereAndNeverLeavesAHalfWrittenFile) {
     platform.choose_next(interface_pdf);
     interface.mnuexportpdf->trigger();
     EXPECT_EQ(body_of(pdf_pages(interface_pdf), ""),
-              words_with_batteries(interface.report_lines(), interface.shown_result().batteries));
+              words_with_batteries(interface.report_lines(), interface.shown_result().batteries,
+                                   ctx->interface_workspace().design_check()));
 
     const std::string earlier = "%PDF-1.4 an earlier report\n";
     const std::string existing = folder.write("kept.pdf", earlier);

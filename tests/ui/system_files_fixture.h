@@ -67,13 +67,16 @@ protected:
         return path;
     }
 
+    /// "Load configuration" of a chosen file; changes unsaved are discarded.
     void load(const std::string& path) {
+        if (ctx->system.modified()) platform.pick_next(1);
         platform.choose_next(path);
         main().mnuload->trigger();
     }
 
-    /// "New configuration", answered Yes, with its question forgotten.
+    /// "New configuration", answered Yes (or Discard, with changes unsaved), with its question forgotten.
     void start_new() {
+        if (ctx->system.modified()) platform.pick_next(1);
         main().mnunew->trigger();
         platform.clear_messages();
     }

@@ -23,6 +23,7 @@
 #include "ui/keyboard.h"
 #include "ui/open_configuration.h"
 #include "ui/standby_readouts.h"
+#include "ui/unsaved_changes.h"
 #include "ui/widgets.h"
 #include "ui/workspace_commands.h"
 #include "ui/workspace_router.h"
@@ -133,6 +134,13 @@ void frminterface::refresh() {
     standwise::set_text(lbl24hr_standby, qs(v.capacity_24h));
     standwise::set_text(lbl72hr_standby, qs(v.capacity_72h));
     standwise::show_battery_selection(batteries, v.result.batteries);
+    standwise::show_design_check(batteries, ws.design_check());
+    show_title();
+}
+
+void frminterface::show_title() {
+    setWindowTitle(QStringLiteral("Standwise - Interface[*]"));
+    setWindowModified(ctx_.interface_workspace().modified());
 }
 
 standwise::InterfaceSetup frminterface::interface_setup() const {
@@ -160,10 +168,12 @@ void frminterface::optnc_Click(int n) {
 
 void frminterface::txtlabel_Change() {
     ctx_.interface_workspace().txtlabel_Change(ss(txtlabel->text()));
+    show_title();
 }
 
 void frminterface::cmbaddress_Click() {
     ctx_.interface_workspace().select_address(std::max(0, cmbaddress->currentIndex()));
+    show_title();
 }
 
 // A refused entry is emptied without a message.
@@ -187,8 +197,15 @@ void frminterface::cmbalarm_time_interface_Change() {
     ctx_.refresh_interface();
 }
 
+// With changes unsaved the user may save them first; otherwise the usual question stands.
 void frminterface::mnunew_Click() {
-    if (standwise::user_confirms_clear(ctx_.platform, "Clear Interface Configuration")) Form_Load();
+    if (standwise::has_unsaved_changes(ctx_, standwise::Workspace::Interface)) {
+        if (standwise::unsaved_changes_settled(ctx_, standwise::Workspace::Interface,
+                                               "starting a new configuration"))
+            Form_Load();
+    } else if (standwise::user_confirms_clear(ctx_.platform, "Clear Interface Configuration")) {
+        Form_Load();
+    }
 }
 
 void frminterface::mnuswitch_to_system_Click() {
@@ -217,8 +234,13 @@ void frminterface::dropEvent(QDropEvent* event) {
     standwise::drop_configuration(ctx_, *event->mimeData(), standwise::Workspace::Interface);
 }
 
-// Closing this window ends the program at once, without the main window's question.
+// Closing this window ends the program at once, without the main window's question, unless
+// either workspace has changes unsaved: the user may then save them, or cancel.
 void frminterface::closeEvent(QCloseEvent* event) {
+    if (!standwise::all_unsaved_changes_settled(ctx_, "closing")) {
+        event->ignore();
+        return;
+    }
     event->accept();
     ctx_.end_program();
 }

@@ -56,8 +56,8 @@ public:
     /// Reads a configuration file into the window, as "Load Configuration" does once a file is
     /// chosen; nothing when the file cannot be opened for reading.
     standwise::ConfigLoad load_configuration(const std::string& path);
-    /// The same for a file already read.
-    standwise::ConfigLoad apply_configuration(const standwise::TextLines& file);
+    /// The same for a file already read from `path`.
+    standwise::ConfigLoad apply_configuration(const std::string& path, const standwise::TextLines& file);
     /// "Load interface" once the file is chosen and read: an interface configuration read goes to
     /// the top of the recent configurations.
     void open_configuration(const std::string& path, const standwise::TextLines& file);
@@ -76,7 +76,14 @@ public:
 
     void mnunew_Click();
     void mnuload_Click();
+    /// "Save": to the file last loaded or saved, or through the chooser when there is none.
+    void mnusavefile_Click();
+    /// "Save interface": always through the chooser.
     void mnusave_Click();
+    /// Saves as "Save" does; true when the setup was written.
+    bool save();
+    /// Saves as "Save interface" does; true when the setup was written.
+    bool save_as();
     void mnuswitch_to_system_Click();
     void mnuexit_Click();
     void mnuopenreport_Click();
@@ -105,8 +112,8 @@ public:
     standwise::BatteryReadouts batteries;
 
     QMenu *mnufile = nullptr, *mnugenerate = nullptr, *mnuaboutinterface = nullptr;
-    QAction *mnunew = nullptr, *mnuload = nullptr, *mnusave = nullptr, *mnuswitch_to_system = nullptr,
-            *mnuexit = nullptr;
+    QAction *mnunew = nullptr, *mnuload = nullptr, *mnusavefile = nullptr, *mnusave = nullptr,
+            *mnuswitch_to_system = nullptr, *mnuexit = nullptr;
     QAction *mnuopenreport = nullptr, *mnureport = nullptr;
     QAction *mnuprintreport = nullptr, *mnuexportpdf = nullptr;
     QAction *mnuviewrelease = nullptr, *mnuabout = nullptr;
@@ -127,6 +134,8 @@ private:
     void connect_handlers();
 
     void fill_lists();
+    /// The title, with the toolkit's mark while the setup is unsaved.
+    void show_title();
 
     standwise::AppContext& ctx_;
     standwise::RecentConfigurations* recent_ = nullptr;

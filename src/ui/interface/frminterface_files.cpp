@@ -3,13 +3,17 @@
 #include <QComboBox>
 #include <QTabWidget>
 
+#include "files/file_names.h"
 #include "files/interface_config.h"
 #include "files/interface_report.h"
+#include "platform/text_files.h"
 #include "ui/app_context.h"
 #include "ui/file_commands.h"
 #include "ui/interface/frminterface.h"
 #include "ui/recent_configurations.h"
+#include "ui/unsaved_changes.h"
 #include "ui/widgets.h"
+#include "workspace/fresh_load.h"
 
 namespace {
 
@@ -27,14 +31,40 @@ std::vector<std::string> frminterface::report_lines() const {
 }
 
 void frminterface::mnusave_Click() {
+    save_as();
+}
+
+void frminterface::mnusavefile_Click() {
+    save();
+}
+
+bool frminterface::save_as() {
     using standwise::FileKind;
     const standwise::SaveCommand command{"Save Interface Configuration", kConfigFilter,
                                          ctx_.folder_for(FileKind::InterfaceConfiguration), "File Exists"};
-    if (auto path = standwise::save_to_chosen_file(ctx_.platform, command,
-                                                   [this] { return configuration_lines(); })) {
-        ctx_.used_file(FileKind::InterfaceConfiguration, *path);
-        recent_->add(*path);
+    const auto path =
+        standwise::save_to_chosen_file(ctx_.platform, command, [this] { return configuration_lines(); });
+    if (!path) return false;
+    ctx_.used_file(FileKind::InterfaceConfiguration, *path);
+    ctx_.interface_workspace().mark_saved(*path);
+    recent_->add(*path);
+    show_title();
+    return true;
+}
+
+// The file last loaded or saved is replaced without a question: it is the one being worked on.
+bool frminterface::save() {
+    const std::string path = ctx_.interface_workspace().file_path;
+    if (path.empty()) return save_as();
+    if (const auto failure = ctx_.platform.write_file(path, standwise::crlf_text(configuration_lines()))) {
+        ctx_.platform.ask_user(standwise::write_failure_message(path, *failure),
+                               "Save Interface Configuration", standwise::MessageStyle::OkExclamation);
+        return false;
     }
+    ctx_.interface_workspace().mark_saved(path);
+    recent_->add(path);
+    show_title();
+    return true;
 }
 
 // A report just written is the one most likely opened next, so "Open Report" follows it too.
@@ -50,14 +80,17 @@ void frminterface::mnureport_Click() {
 }
 
 standwise::ConfigLoad frminterface::load_configuration(const std::string& path) {
-    return apply_configuration(ctx_.platform.read_lines(path));
+    return apply_configuration(path, ctx_.platform.read_lines(path));
 }
 
-standwise::ConfigLoad frminterface::apply_configuration(const standwise::TextLines& file) {
+// Every load starts from the window's reset; a file cut short is applied only when the user agrees.
+standwise::ConfigLoad frminterface::apply_configuration(const std::string& path,
+                                                        const standwise::TextLines& file) {
     if (!file.read()) return standwise::unread_configuration(file);
-    const standwise::ConfigReadStatus status = ctx_.interface_workspace().load(file.lines);
+    const standwise::FreshLoad load = standwise::load_interface_configuration(
+        ctx_.interface_workspace(), ctx_.started_model(), path, file.lines, "Load Interface Configuration");
     ctx_.refresh_interface();
-    return {standwise::ReadOutcome::Read, {}, status};
+    return standwise::config_load(load);
 }
 
 void frminterface::mnuload_Click() {
@@ -69,8 +102,9 @@ void frminterface::mnuload_Click() {
 }
 
 void frminterface::open_configuration(const std::string& path, const standwise::TextLines& file) {
+    if (!standwise::unsaved_changes_settled(ctx_, standwise::Workspace::Interface, "loading " + path)) return;
     ctx_.used_file(standwise::FileKind::InterfaceConfiguration, path);
-    const standwise::ConfigLoad load = apply_configuration(file);
+    const standwise::ConfigLoad load = apply_configuration(path, file);
     standwise::report_refused_file(ctx_.platform, "Load Interface Configuration", path, load);
     if (load.applied()) recent_->add(path);
 }

@@ -63,6 +63,7 @@ void frminterface::build_menus() {
     mnufile->setObjectName(QStringLiteral("mnufile"));
     mnunew = add_menu_action(mnufile, "mnunew", "New Configuration");
     mnuload = add_menu_action(mnufile, "mnuload", "Load interface");
+    mnusavefile = add_menu_action(mnufile, "mnusavefile", "Save");
     mnusave = add_menu_action(mnufile, "mnusave", "Save interface");
     QAction* before_switch = mnufile->addSeparator();
     recent_ = new standwise::RecentConfigurations(
@@ -278,6 +279,7 @@ void frminterface::connect_handlers() {
     const std::pair<QAction*, void (frminterface::*)()> actions[] = {
         {mnunew, &frminterface::mnunew_Click},
         {mnuload, &frminterface::mnuload_Click},
+        {mnusavefile, &frminterface::mnusavefile_Click},
         {mnusave, &frminterface::mnusave_Click},
         {mnuswitch_to_system, &frminterface::mnuswitch_to_system_Click},
         {mnuexit, &frminterface::mnuexit_Click},

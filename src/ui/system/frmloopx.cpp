@@ -122,6 +122,12 @@ void frmloopx::cmb_viewdata_Change(int t) {
     if (combo->currentText().isEmpty() && isVisible()) combo->setFocus();
 }
 
+void frmloopx::cmb_viewdata_Finished(int t) {
+    if (!ctx_.model.loop_form_ready) return;
+    ctx_.system.count_finished(t);
+    ctx_.refresh_system();
+}
+
 void frmloopx::cmb_viewdata_Click(int t) {
     cmb_viewdata_Change(t);
 }

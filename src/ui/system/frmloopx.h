@@ -37,6 +37,8 @@ public:
     /// run when the typed count is finished (Return, leaving the field, a pick from the list).
     void cmb_viewdata_Change(int device_type);
     void cmb_viewdata_Click(int device_type);
+    /// A typed count finished (Return, leaving the field): it shows the count in use.
+    void cmb_viewdata_Finished(int device_type);
     void lbldevice_help_Click(int device_type);
     void cmdMX210_Click();
     void cmdMX220_Click();

@@ -151,5 +151,8 @@ void frmloopx::make_lists_editable() {
         if (standwise::unit_model_of(t))
             connect(combo->lineEdit(), &QLineEdit::editingFinished, this,
                     &frmloopx::finish_typed_unit_counts);
+        else
+            connect(combo->lineEdit(), &QLineEdit::editingFinished, this,
+                    [this, t] { cmb_viewdata_Finished(t); });
     }
 }

@@ -34,6 +34,7 @@
 #include "ui/startup.h"
 #include "ui/system/frmloopx.h"
 #include "ui/system/frmnewfront.h"
+#include "ui/unsaved_changes.h"
 #include "ui/widgets.h"
 #include "ui/workspace_commands.h"
 #include "ui/workspace_router.h"
@@ -90,7 +91,7 @@ void frmmain::Form_Load() {
 void frmmain::refresh() {
     const standwise::SystemWorkspace& ws = ctx_.system;
     const standwise::MainView& v = ws.main;
-    setWindowTitle(qs(ws.title()));
+    show_title();
     standwise::set_text(lbldate, qs(v.date));
     standwise::set_text(lbldevices, standwise::caption_text(v.devices));
     standwise::set_back_colour(lbldevices, v.devices_colour);
@@ -140,6 +141,7 @@ void frmmain::refresh() {
     standwise::set_text(lbl72hr_standby, qs(v.capacity_72h));
     standwise::show_battery_selection(batteries,
                                       v.result ? v.result->batteries : standwise::BatterySelection{});
+    standwise::show_design_check(batteries, ws.design_check());
     if (SSTabentry->currentIndex() != v.current_tab) {
         const QSignalBlocker quiet(SSTabentry);
         SSTabentry->setCurrentIndex(v.current_tab);
@@ -157,11 +159,17 @@ void frmmain::refresh_maximum_ma() {
 
 void frmmain::txtsite_Change() {
     ctx_.system.txtsite_Change(ss(txtsite->text()));
-    setWindowTitle(qs(ctx_.system.title()));
+    show_title();
 }
 
 void frmmain::txtsiteid_Change() {
     ctx_.system.txtsiteid_Change(ss(txtsiteid->text()));
+    show_title();
+}
+
+void frmmain::show_title() {
+    setWindowTitle(qs(ctx_.system.title()) + QStringLiteral("[*]"));
+    setWindowModified(ctx_.system.modified());
 }
 
 void frmmain::txtma1_Change() {
@@ -200,8 +208,15 @@ void frmmain::cmdconfigure_Click() {
     ctx_.newfront().raise();
 }
 
+// With changes unsaved the user may save them first; otherwise the usual question stands.
 void frmmain::mnunew_Click() {
-    if (!standwise::user_confirms_clear(ctx_.platform, "Clear System Configuration")) return;
+    if (standwise::has_unsaved_changes(ctx_, standwise::Workspace::System)) {
+        if (!standwise::unsaved_changes_settled(ctx_, standwise::Workspace::System,
+                                                "starting a new configuration"))
+            return;
+    } else if (!standwise::user_confirms_clear(ctx_.platform, "Clear System Configuration")) {
+        return;
+    }
     ctx_.system.mnunew_Click();
     ctx_.refresh_system();
 }
@@ -224,6 +239,9 @@ void frmmain::mnuexit_Click() {
 }
 
 bool frmmain::Form_QueryUnload() {
+    if (standwise::has_unsaved_changes(ctx_, standwise::Workspace::System) ||
+        standwise::has_unsaved_changes(ctx_, standwise::Workspace::Interface))
+        return standwise::all_unsaved_changes_settled(ctx_, "closing");
     return standwise::user_confirms_close(ctx_.platform);
 }
 

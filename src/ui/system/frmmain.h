@@ -48,8 +48,8 @@ public:
     /// Reads a configuration file into the windows, as "Load configuration" does once a file is
     /// chosen; nothing when the file cannot be opened for reading.
     standwise::ConfigLoad load_configuration(const std::string& path);
-    /// The same for a file already read.
-    standwise::ConfigLoad apply_configuration(const standwise::TextLines& file);
+    /// The same for a file already read from `path`.
+    standwise::ConfigLoad apply_configuration(const std::string& path, const standwise::TextLines& file);
     /// "Load configuration" once the file is chosen and read: a system configuration read goes to
     /// the top of the recent configurations.
     void open_configuration(const std::string& path, const standwise::TextLines& file);
@@ -73,7 +73,14 @@ public:
     void cmdconfigure_Click();
     void mnunew_Click();
     void mnuload_Click();
+    /// "Save": to the file last loaded or saved, or through the chooser when there is none.
+    void mnusavefile_Click();
+    /// "Save configuration": always through the chooser.
     void mnusave_Click();
+    /// Saves as "Save" does; true when the configuration was written.
+    bool save();
+    /// Saves as "Save configuration" does; true when the configuration was written.
+    bool save_as();
     /// "Project summary…": the table of every configuration in a chosen folder.
     void mnusummary_Click();
     void mnufull_Click();
@@ -111,8 +118,8 @@ public:
     standwise::StatusBar* stb_loadstatus = nullptr;
     standwise::StatusBar* StatusBar1 = nullptr;
     QAction* mnusummary = nullptr;
-    QAction *mnunew = nullptr, *mnuload = nullptr, *mnusave = nullptr, *mnuswitch_to_interface = nullptr,
-            *mnuexit = nullptr;
+    QAction *mnunew = nullptr, *mnuload = nullptr, *mnusavefile = nullptr, *mnusave = nullptr,
+            *mnuswitch_to_interface = nullptr, *mnuexit = nullptr;
     QAction *mnuopenreport = nullptr, *mnushort = nullptr, *mnufull = nullptr;
     QAction *mnuprintreport = nullptr, *mnuexportpdf = nullptr;
     QAction *mnuviewrelease = nullptr, *mnuabout = nullptr;
@@ -135,6 +142,8 @@ private:
     void connect_handlers();
 
     void refresh_maximum_ma();
+    /// The title, with the toolkit's mark while the configuration is unsaved.
+    void show_title();
 
     standwise::AppContext& ctx_;
     frmsummary* summary_ = nullptr;  // the project summary, made on first use

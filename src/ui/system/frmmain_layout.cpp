@@ -41,6 +41,7 @@ void frmmain::build_menus() {
     file->setObjectName(QStringLiteral("mnufile"));
     mnunew = add_menu_action(file, "mnunew", "New configuration");
     mnuload = add_menu_action(file, "mnuload", "Load configuration");
+    mnusavefile = add_menu_action(file, "mnusavefile", "Save");
     mnusave = add_menu_action(file, "mnusave", "Save configuration");
     QAction* before_switch = file->addSeparator();
     mnuswitch_to_interface = add_menu_action(file, "mnuswitch_to_interface", "Switch to interface");
@@ -279,6 +280,7 @@ void frmmain::connect_handlers() {
     const std::pair<QAction*, void (frmmain::*)()> actions[] = {
         {mnunew, &frmmain::mnunew_Click},
         {mnuload, &frmmain::mnuload_Click},
+        {mnusavefile, &frmmain::mnusavefile_Click},
         {mnusave, &frmmain::mnusave_Click},
         {mnusummary, &frmmain::mnusummary_Click},
         {mnuswitch_to_interface, &frmmain::mnuswitch_to_interface_Click},
