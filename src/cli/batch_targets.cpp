@@ -161,15 +161,16 @@ std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string
             plan.targets.push_back({config, utf8_path(native_path(output) / native_path(name))});
         }
     }
-    std::unordered_map<std::string, std::size_t> config_at;
+    // Keyed by the system's own form of the path, which every name has on every system.
+    std::unordered_map<fs::path::string_type, std::size_t> config_at;
     config_at.reserve(configs.size());
     for (std::size_t i = 0; i < configs.size(); ++i)
-        config_at.emplace(resolved(native_path(configs[i])).string(), i);
+        config_at.emplace(resolved(native_path(configs[i])).native(), i);
     for (const ReportTarget& target : plan.targets) {
         if (target.output.empty()) continue;
         const fs::path report = native_path(target.output);
         ++count.file_checks;
-        const auto same = config_at.find(resolved(report).string());
+        const auto same = config_at.find(resolved(report).native());
         if (same != config_at.end())
             return "the report " + target.output + " would replace the configuration " +
                    configs[same->second];

@@ -10,6 +10,7 @@
 #include "files/battery_sizes.h"
 #include "model/device_library.h"
 #include "model/reference_tables.h"
+#include "platform/native.h"
 #include "platform/std_data_folders.h"
 
 namespace standwise {
@@ -30,7 +31,7 @@ void make_data_folders(Platform& platform) {
 std::vector<std::string> stock_battery_files(Platform& platform) {
     std::vector<std::string> files;
     for (const std::string& folder : platform.settings_folders())
-        if (!folder.empty()) files.push_back((std::filesystem::path(folder) / "batteries.txt").string());
+        if (!folder.empty()) files.push_back(utf8_path((native_path(folder) / "batteries.txt").make_preferred()));
     files.push_back(data_path(platform, "batteries.txt"));
     return files;
 }
@@ -41,7 +42,7 @@ void load_stock_batteries(SystemModel& model, Platform& platform) {
     const std::vector<std::string> files = stock_battery_files(platform);
     const auto present = [](const std::string& file) {
         std::error_code ignored;
-        return std::filesystem::exists(file, ignored);
+        return std::filesystem::exists(native_path(file), ignored);
     };
     const auto found = std::find_if(files.begin(), files.end(), present);
     const std::string& path = found != files.end() ? *found : files.back();
