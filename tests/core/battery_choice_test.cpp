@@ -85,8 +85,9 @@ TEST(BatteryChoice, StockSizesFromTheirFile) {
 // it cannot be used, and its name goes into the message and the model.
 TEST(BatteryChoice, StockSizesFromTheFirstFileFound) {
     const test::TempFolder root;
-    const std::string user = root.path() + "/config/Ostrel", site = root.path() + "/etc/standwise";
-    const std::string program = root.path() + "/share/standwise";
+    // Folders as the system names them, with its own separators.
+    const std::string user = root.file("config/Ostrel"), site = root.file("etc/standwise");
+    const std::string program = root.file("share/standwise");
     test::ScriptedPlatform platform(program);
     platform.set_settings_folders({user, site});
     const std::string user_file = root.write("config/Ostrel/batteries.txt", "33\n9\n");
