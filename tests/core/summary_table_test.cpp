@@ -235,11 +235,12 @@ TEST(SummaryCells, FormulaLikeTextsAreWrittenInert) {
         for (std::size_t c = 0; c < kSummaryColumns; ++c) {
             const std::string& cell = numbers[1][c];
             const auto col = static_cast<SummaryColumn>(c);
-            if (is_figure_column(col))
+            if (is_figure_column(col)) {
                 EXPECT_NE(cell.front(), '\'') << summary_header()[c];
-            else if (col != SummaryColumn::StandbyText && col != SummaryColumn::Covers24h &&
-                     col != SummaryColumn::Covers72h)
+            } else if (col != SummaryColumn::StandbyText && col != SummaryColumn::Covers24h &&
+                       col != SummaryColumn::Covers72h) {
                 EXPECT_EQ(cell, "'" + formula) << summary_header()[c];
+            }
         }
         const Records text = parse_csv(summary_text_csv({row}));
         for (std::size_t c : {0u, 1u, 2u, 3u, 4u, 5u, 15u})
