@@ -147,8 +147,11 @@ TEST_F(SummaryTableTest, FiguresAreNumbersASpreadsheetAdds) {
     // The rich panel alone needs more than one stock battery's worth; the cut file gives no figure.
     EXPECT_GT(sums[column(SummaryColumn::Quiescent)], 0.1);
     EXPECT_GT(sums[column(SummaryColumn::Capacity72h)], sums[column(SummaryColumn::Capacity24h)]);
-    for (std::size_t c = 0; c < kSummaryColumns; ++c)
-        if (is_figure_column(static_cast<SummaryColumn>(c))) EXPECT_EQ(records[1][c], "") << header[c];
+    for (std::size_t c = 0; c < kSummaryColumns; ++c) {
+        if (is_figure_column(static_cast<SummaryColumn>(c))) {
+            EXPECT_EQ(records[1][c], "") << header[c];
+        }
+    }
     EXPECT_EQ(records[4][column(SummaryColumn::SiteId)], "");  // the interface's address has its own column
     EXPECT_FALSE(records[4][column(SummaryColumn::Address)].empty());
 
