@@ -26,13 +26,18 @@ bool user_loads_part(Platform& platform, const std::string& caption, const std::
                              caption, MessageStyle::YesNoQuestion) == Answer::Yes;
 }
 
-FreshLoad load_system_configuration(SystemWorkspace& ws, const SystemModel& started, const std::string& path,
-                                    const std::vector<std::string>& lines, const std::string& caption) {
+namespace {
+
+// The file is read into a scratch workspace first, so one that cannot be read whole is asked about
+// before anything changes; it is then applied onto the fresh start that `restart` makes.
+template <typename Workspace, typename Restart>
+FreshLoad fresh_load(Workspace& ws, const SystemModel& started, const std::string& path,
+                     const std::vector<std::string>& lines, const std::string& caption, Restart restart) {
     ReadStop stop;
     ConfigReadStatus status = ConfigReadStatus::Complete;
     {
         QuietPlatform quiet;
-        SystemWorkspace scratch(started, quiet.platform);
+        Workspace scratch(started, quiet.platform);
         status = scratch.load(lines, &stop);
     }
     if (status == ConfigReadStatus::NotAConfiguration) {
@@ -42,11 +47,7 @@ FreshLoad load_system_configuration(SystemWorkspace& ws, const SystemModel& star
     }
     if (status == ConfigReadStatus::Stopped && !user_loads_part(ws.platform, caption, path, stop))
         return FreshLoad::Declined;
-    // The tab shown stays the one the load leaves, as before: its standards warning then concerns
-    // the file loaded, and the fresh start has none of its own.
-    const int tab = ws.main.current_tab;
-    ws.start(started);
-    ws.main.current_tab = tab;
+    restart();
     std::vector<std::string> fresh = ws.configuration_lines();
     ws.load(lines);
     if (status != ConfigReadStatus::Complete) {
@@ -57,31 +58,23 @@ FreshLoad load_system_configuration(SystemWorkspace& ws, const SystemModel& star
     return FreshLoad::Whole;
 }
 
+}  // namespace
+
+FreshLoad load_system_configuration(SystemWorkspace& ws, const SystemModel& started, const std::string& path,
+                                    const std::vector<std::string>& lines, const std::string& caption) {
+    return fresh_load(ws, started, path, lines, caption, [&] {
+        // The tab shown stays the one the load leaves, as before: its standards warning then
+        // concerns the file loaded, and the fresh start has none of its own.
+        const int tab = ws.main.current_tab;
+        ws.start(started);
+        ws.main.current_tab = tab;
+    });
+}
+
 FreshLoad load_interface_configuration(InterfaceWorkspace& ws, const SystemModel& started,
                                        const std::string& path, const std::vector<std::string>& lines,
                                        const std::string& caption) {
-    ReadStop stop;
-    ConfigReadStatus status = ConfigReadStatus::Complete;
-    {
-        QuietPlatform quiet;
-        InterfaceWorkspace scratch(started, quiet.platform);
-        status = scratch.load(lines, &stop);
-    }
-    if (status == ConfigReadStatus::NotAConfiguration) {
-        ws.load(lines);
-        return FreshLoad::Refused;
-    }
-    if (status == ConfigReadStatus::Stopped && !user_loads_part(ws.platform, caption, path, stop))
-        return FreshLoad::Declined;
-    ws.Form_Load();
-    std::vector<std::string> fresh = ws.configuration_lines();
-    ws.load(lines);
-    if (status != ConfigReadStatus::Complete) {
-        ws.mark_new(std::move(fresh));
-        return FreshLoad::Part;
-    }
-    ws.mark_saved(path);
-    return FreshLoad::Whole;
+    return fresh_load(ws, started, path, lines, caption, [&] { ws.Form_Load(); });
 }
 
 ConfigLoad config_load(FreshLoad load) {
