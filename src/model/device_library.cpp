@@ -74,6 +74,11 @@ public:
             fail(line, "holds a current outside 0 to " + plain_number(maximum) + " " + unit);
         return value;
     }
+    /// A name or tooltip line, shown in the windows and the reports as it stands.
+    const std::string& shown_text(int line) {
+        if (holds_control_character(text(line))) fail(line, "holds a control character");
+        return text(line);
+    }
     std::string fault() const { return fault_; }
 
 private:
@@ -115,8 +120,9 @@ std::variant<int, std::string> read_file(SystemModel& model, FileKind kind,
     std::optional<int> type = device_type(reader, reason);
     if (!type) return reason;
     const int t = *type;
-    const std::string& name = reader.text(3);
-    const std::string& tooltip = reader.text(4);
+    const std::string& name = reader.shown_text(3);
+    const std::string& tooltip = reader.shown_text(4);
+    if (!reader.fault().empty()) return reader.fault();
 
     if (kind == FileKind::Ordinary) {
         const std::int16_t loop_max = reader.count(5);

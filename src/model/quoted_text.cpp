@@ -3,6 +3,24 @@
 #include <algorithm>
 
 namespace standwise {
+namespace {
+
+// A C1 control is U+0080 to U+009F: the bytes C2 80 to C2 9F.
+bool c1_control_at(std::string_view text, std::size_t i) {
+    return static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
+           static_cast<unsigned char>(text[i + 1]) >= 0x80 && static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+}
+
+}  // namespace
+
+bool holds_control_character(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) return true;
+        if (c1_control_at(text, i)) return true;
+    }
+    return false;
+}
 
 std::string quoted_text(std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
@@ -21,6 +39,13 @@ std::string quoted_text(std::string_view text) {
             else
                 quoted += std::string("\\x") + kHex[c >> 4] + kHex[c & 15];
             ++i;
+            continue;
+        }
+        // A C1 control (C2 80 to C2 9F) drives some terminals as its C0 cousin does.
+        if (c1_control_at(text, i)) {
+            const auto code = static_cast<unsigned char>(text[i + 1]);
+            quoted += std::string("\\u00") + kHex[code >> 4] + kHex[code & 15];
+            i += 2;
             continue;
         }
         // A character of several bytes is kept whole.

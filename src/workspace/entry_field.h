@@ -21,6 +21,9 @@ inline constexpr const char* kEmptiedFieldCaption = "Field Emptied";
 /// Why a current entry is refused: "is not a current from 0 to 800 mA".
 std::string not_a_current_reason(double maximum_ma);
 
+/// Why a text from a file is refused: a damaged or binary file, not something typed.
+inline constexpr const char* kControlCharacterReason = "holds a control character";
+
 /// The message for a field that a load filled and whose check emptied:
 /// Master alarm circuit 1: "250,5" is not a current from 0 to 800 mA; the field was emptied.
 std::string emptied_field_message(const std::string& field, const std::string& text,

@@ -4,6 +4,7 @@
 #include "files/interface_config.h"
 #include "files/report_text.h"
 #include "model/numbers.h"
+#include "model/quoted_text.h"
 #include "workspace/entry_field.h"
 
 namespace standwise {
@@ -50,8 +51,14 @@ void InterfaceWorkspace::mark_new(std::vector<std::string> fresh_lines) {
     saved_lines_ = std::move(fresh_lines);
 }
 
-// A label from a file longer than the field is cut as a paste would be, and said.
+// A label from a file longer than the field is cut as a paste would be, and said; one that holds a
+// control character is refused as an unreadable value, and the field emptied.
 void InterfaceWorkspace::txtlabel_Change(const std::string& text) {
+    if (loading_ && holds_control_character(text)) {
+        setup.label.clear();
+        report_emptied("Interface label", text, kControlCharacterReason);
+        return;
+    }
     setup.label = entry_field_text(text);
     if (!loading_) return;
     const std::string message = cut_field_message("Interface label", text);

@@ -6,6 +6,7 @@
 #include "calc/unit_sums.h"
 #include "files/report_text.h"
 #include "model/numbers.h"
+#include "model/quoted_text.h"
 #include "model/reference_tables.h"
 #include "workspace/entry_field.h"
 
@@ -102,20 +103,31 @@ void SystemWorkspace::SSTabentry_Click(int tab) {
 }
 
 // A text from a file longer than the field is cut as a paste would be, and said: the figures do
-// not depend on it, so the rest of the file is still worth loading.
+// not depend on it, so the rest of the file is still worth loading. One that holds a control
+// character is refused as an unreadable value: the field is emptied, and said.
 void SystemWorkspace::txtsite_Change(const std::string& text) {
-    site = entry_field_text(text);
-    if (loading_) report_cut_field("Site", text);
+    site = loaded_text("Site", text);
 }
 
 void SystemWorkspace::txtsiteid_Change(const std::string& text) {
-    site_id = entry_field_text(text);
-    if (loading_) report_cut_field("Site ID", text);
+    site_id = loaded_text("Site ID", text);
 }
 
-void SystemWorkspace::report_cut_field(const std::string& field, const std::string& text) {
-    const std::string message = cut_field_message(field, text);
+void SystemWorkspace::set_date(const std::string& text) {
+    main.date = refused_text("Date", text) ? std::string() : text;
+}
+
+std::string SystemWorkspace::loaded_text(const std::string& field, const std::string& text) {
+    if (refused_text(field, text)) return {};
+    const std::string message = loading_ ? cut_field_message(field, text) : std::string();
     if (!message.empty()) platform.ask_user(message, "Field Cut", MessageStyle::OkExclamation);
+    return entry_field_text(text);
+}
+
+bool SystemWorkspace::refused_text(const std::string& field, const std::string& text) {
+    if (!loading_ || !holds_control_character(text)) return false;
+    report_emptied_field(emptied_field_message(field, text, kControlCharacterReason));
+    return true;
 }
 
 // Only a text that differs from the field's runs the field's handling, as typing does.

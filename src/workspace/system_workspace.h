@@ -111,7 +111,7 @@ public:
     void SSTabentry_Click(int tab);
     void txtsite_Change(const std::string& text);
     void txtsiteid_Change(const std::string& text);
-    void set_date(const std::string& text) { main.date = text; }
+    void set_date(const std::string& text);
     void txtma1_Change(const std::string& text);
     void txtma2_Change(const std::string& text);
     /// A choice in the alarm-duration list; choosing the selected entry again changes nothing.
@@ -209,7 +209,10 @@ private:
 
     void check_master_alarm(std::string& changed, const std::string& other, int circuit);
     void report_emptied_field(const std::string& message);
-    void report_cut_field(const std::string& field, const std::string& text);
+    /// What a field holds once a load puts `text` into it; a typed text is only held to the length.
+    std::string loaded_text(const std::string& field, const std::string& text);
+    /// Whether a load's text is refused for a control character; the refusal is reported.
+    bool refused_text(const std::string& field, const std::string& text);
     void show_loop_result(const LoopResult& result);
     void show_system_result(const SystemResult& result);
     void type_changed();

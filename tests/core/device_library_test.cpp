@@ -176,6 +176,12 @@ TEST_F(DeviceLibrary, FaultyFileIsSkippedWholeAndNamed) {
          "line 10 holds \"1" + std::string(79, 'x') + "...\", which is not a number"},
         {"b.txt", device("5", "Control", "9", "25\x1b]0;x\x07"),
          "line 9 holds \"25\\x1B]0;x\\x07\", which is not a number"},
+        // A name or tooltip is shown as it stands: a control character marks a damaged file.
+        {"b.txt", device("5", std::string("Nul\0name", 8)), "line 3 holds a control character"},
+        {"b.txt", file_of({"t", "5", "Name", "tip\x1b[2J", "9", "1", "0", "3", "250", "4000"}),
+         "line 4 holds a control character"},
+        {"b Q7-MX210.txt", file_of({"t", "75", "MX\xC2\x85", "", "1", "2", "2", "3", "4", "5"}),
+         "line 3 holds a control character"},
         {"b Q7-MX210.txt", file_of({"t", "75", "MX210", "", "1", "-2", "2", "3", "4", "5"}),
          "line 6 holds a negative count"},
         {"b Q7-MX240.txt",

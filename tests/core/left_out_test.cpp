@@ -190,5 +190,42 @@ TEST_F(LeftOutTest, TextsLongerThanTheirFieldAreCutWithAWarning) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+// A text from a file that holds a control character is refused as an unreadable value: the field
+// is emptied and said, and the rest of the file still loads. A tab or a C1 control counts; an
+// accented letter does not.
+TEST_F(LeftOutTest, TextsHoldingControlCharactersAreEmptiedWithAWarning) {
+    std::vector<std::string> lines = rich_lines();
+    lines[1] = std::string("Harbour\0Road", 12);
+    lines[4] = "Id\tA";
+    lines[5] = "01/02/2026\xC2\x9B";
+    SystemWorkspace ws(started, platform);
+    platform.clear_messages();
+    ASSERT_EQ(ws.load(lines), ConfigReadStatus::Complete);
+    const std::vector<std::string> expected{
+        "Site: \"Harbour\\x00Road\" holds a control character; the field was emptied.",
+        "Site ID: \"Id\\tA\" holds a control character; the field was emptied.",
+        "Date: \"01/02/2026\\u009B\" holds a control character; the field was emptied."};
+    EXPECT_EQ(ws.emptied_fields(), expected);
+    EXPECT_EQ(shown(kEmptiedFieldCaption), expected);
+    EXPECT_EQ(ws.site + ws.site_id + ws.main.date, "");
+    EXPECT_EQ(ws.master_alarm_1, "100");  // read on past the refused texts
+
+    lines = rich_lines();
+    lines[1] = "Café Zürich";
+    ws.load(lines);
+    EXPECT_EQ(ws.site, "Café Zürich");
+    EXPECT_TRUE(ws.emptied_fields().empty());
+
+    InterfaceSetup setup = test::mixed_interface_setup();
+    setup.label = "Panel\x7F";
+    InterfaceWorkspace iface(started, platform);
+    platform.clear_messages();
+    iface.load(interface_configuration_lines(setup));
+    EXPECT_EQ(iface.emptied_fields(),
+              std::vector<std::string>{
+                  "Interface label: \"Panel\\x7F\" holds a control character; the field was emptied."});
+    EXPECT_EQ(iface.setup.label, "");
+}
+
 }  // namespace
 }  // namespace standwise
