@@ -12,6 +12,7 @@
 #include "cli/run_command_line.h"
 #include "cli/version_info.h"
 #include "model/reference_tables.h"
+#include "platform/native.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_window_placement.h"
 #include "ui/app_context.h"
@@ -21,14 +22,6 @@
 #include "ui/system/frmmain.h"
 
 namespace {
-
-std::vector<std::string> arguments_after_program() {
-    std::vector<std::string> args;
-    const QStringList all = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < all.size(); ++i)
-        args.push_back(all[i].toStdString());
-    return args;
-}
 
 // The toolkit's own chatter would mix with the message lines on standard error.
 void quiet_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -75,14 +68,16 @@ int run_pdf_reports(const standwise::CommandLine& line, char* program) {
 
 int main(int argc, char* argv[]) {
     using Action = standwise::CommandLine::Action;
-    const std::vector<std::string> raw(argv + 1, argv + argc);
+    // File names are taken as the system gives them, bytes that need not be UTF-8 included, and
+    // kept so through the windows too: only what is shown is decoded.
+    const std::vector<std::string> raw = standwise::utf8_arguments(argc, argv);
     // Everything but the windows runs without the toolkit: help, usage errors, reports and tables
-    // need no display, and file names are taken as the system gives them.
-    const standwise::CommandLine early =
+    // need no display.
+    const standwise::CommandLine line =
         standwise::parse_command_line(standwise::without_toolkit_options(raw));
-    const Action action = early.action;
-    if (action == Action::Report && early.pdf) return run_pdf_reports(early, argv[0]);
-    if (std::optional<int> status = standwise::run_without_windows(early)) return *status;
+    const Action action = line.action;
+    if (action == Action::Report && line.pdf) return run_pdf_reports(line, argv[0]);
+    if (std::optional<int> status = standwise::run_without_windows(line)) return *status;
 
     if (!display_named(raw)) {
         std::fputs(kNeedsDisplay, stderr);
@@ -95,9 +90,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromUtf8(standwise::kVersionInfo.title));
     // Ties the windows to the installed menu entry, whose icon the desktop then shows.
     QGuiApplication::setDesktopFileName(QStringLiteral("standwise"));
-
-    // Read again from the toolkit, which gives every platform's file names in full.
-    const standwise::CommandLine line = standwise::parse_command_line(arguments_after_program());
 
     // Windows are hidden and shown in turn; the program ends only through its windows.
     QApplication::setQuitOnLastWindowClosed(false);

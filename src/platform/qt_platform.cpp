@@ -21,6 +21,7 @@
 #include <QUrl>
 #include <cmath>
 
+#include "platform/qt_paths.h"
 #include "platform/qt_report_pages.h"
 #include "platform/qt_strings.h"
 #include "platform/qt_window_placement.h"
@@ -35,7 +36,7 @@ namespace standwise {
 namespace {
 
 std::string native(const QString& path) {
-    return QDir::toNativeSeparators(path).toStdString();
+    return path_of(QDir::toNativeSeparators(path));
 }
 
 // Shown when the desktop has no program for text files: the file read-only in a window of ours.
@@ -224,7 +225,7 @@ void QtPlatform::open_in_editor(const std::string& path) {
     const QString notepad = QString::fromStdString(windows_folder()) + QStringLiteral("\\notepad.exe");
     if (QProcess::startDetached(notepad, {qs(path)})) return;
 #else
-    if (QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path)))) return;
+    if (QDesktopServices::openUrl(url_of(path))) return;
 #endif
     show_text_viewer(path);
 }

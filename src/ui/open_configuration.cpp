@@ -1,6 +1,5 @@
 #include "ui/open_configuration.h"
 
-#include <QFileInfo>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QUrl>
@@ -10,12 +9,14 @@
 #include "files/interface_config.h"
 #include "files/system_config.h"
 #include "platform/native.h"
+#include "platform/qt_paths.h"
 #include "ui/app_context.h"
 #include "ui/file_commands.h"
 #include "ui/interface/frminterface.h"
 #include "ui/recent_configurations.h"
 #include "ui/system/frmmain.h"
 #include "ui/widgets.h"
+#include "workspace/project_summary.h"
 
 namespace standwise {
 namespace {
@@ -75,13 +76,13 @@ void open_recent_configuration(AppContext& ctx, const std::string& path, Workspa
 
 void drop_configuration(AppContext& ctx, const QMimeData& data, Workspace receiving) {
     const QList<QUrl> urls = data.urls();
-    const QString path = urls.size() == 1 ? urls.front().toLocalFile() : QString();
-    if (path.isEmpty() || QFileInfo(path).suffix().compare(QLatin1String("cfg"), Qt::CaseInsensitive) != 0) {
+    const std::string path = urls.size() == 1 ? path_of(urls.front()) : std::string();
+    if (!is_configuration(path)) {
         ctx.platform.ask_user("Drop one configuration file (*.cfg) here to load it.", kOpenCaption,
                               MessageStyle::OkInformation);
         return;
     }
-    open_configuration_file(ctx, ss(path), receiving);
+    open_configuration_file(ctx, path, receiving);
 }
 
 }  // namespace standwise

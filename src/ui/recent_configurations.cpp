@@ -1,13 +1,14 @@
 #include "ui/recent_configurations.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 #include <QSettings>
-#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
 #include <algorithm>
+#include <filesystem>
 
 #include "files/file_names.h"
+#include "platform/native.h"
 #include "ui/widgets.h"
 
 namespace standwise {
@@ -15,7 +16,22 @@ namespace {
 
 // The same file reached by another way (a relative name on the command line) is listed once.
 std::string full_path(const std::string& path) {
-    return ss(QDir::toNativeSeparators(QFileInfo(qs(path)).absoluteFilePath()));
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(native_path(path), ec);
+    return ec ? path : utf8_path(absolute.lexically_normal());
+}
+
+// A path is kept as text when it is UTF-8, as earlier versions kept every path, and as its bytes
+// when it is not, so a name such as "caf\xE9.cfg" comes back as the same file.
+QVariant stored(const std::string& path) {
+    const QString text = qs(path);
+    if (ss(text) == path) return text;
+    return QByteArray::fromStdString(path);
+}
+
+std::string restored(const QVariant& value) {
+    if (value.typeId() == QMetaType::QByteArray) return value.toByteArray().toStdString();
+    return ss(value.toString());
 }
 
 }  // namespace
@@ -33,8 +49,11 @@ RecentConfigurations::RecentConfigurations(QMenu* file_menu, QAction* before, co
 
 std::vector<std::string> RecentConfigurations::paths() const {
     std::vector<std::string> paths;
-    for (const QString& path : QSettings().value(key_).toStringList())
-        paths.push_back(ss(path));
+    // The settings give back a list of one as that one entry.
+    const QVariant value = QSettings().value(key_);
+    const bool single = value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QByteArray;
+    for (const QVariant& path : single ? QVariantList{value} : value.toList())
+        paths.push_back(restored(path));
     if (paths.size() > kRecentConfigurations) paths.resize(kRecentConfigurations);
     return paths;
 }
@@ -50,9 +69,9 @@ void RecentConfigurations::remove(const std::string& path) {
 }
 
 void RecentConfigurations::store(const std::vector<std::string>& paths) {
-    QStringList list;
+    QVariantList list;
     for (const std::string& path : paths)
-        list << qs(path);
+        list << stored(path);
     QSettings().setValue(key_, list);
     rebuild();
 }

@@ -242,5 +242,35 @@ TEST_F(BatchRunTest, AFailedStandardOutputIsNamedAndAToolkitOptionNeedsItsValue)
     EXPECT_EQ(bare.action, CommandLine::Action::UsageError);
 }
 
+#ifndef _WIN32
+// A Linux file name is bytes that need not be UTF-8: configurations in such a folder, of such a
+// name, are read, and their reports and table written, by exactly those names.
+TEST_F(BatchRunTest, NamesThatAreNotUtf8AreUsedAsTheSystemGivesThem) {
+    const std::string latin_folder = folder.file("d\xFCr");
+    std::filesystem::create_directory(latin_folder);
+    const std::string config = latin_folder + "/caf\xE9.cfg";
+    std::filesystem::copy_file(interface_file, config);
+
+    CommandLine one = report(ReportKind::Interface, {config});
+    one.has_output = true;
+    one.output = latin_folder + "/out\xE9.txt";
+    ASSERT_EQ(run_batch_reports(one, folders, out, err), kBatchSuccess) << err.str();
+    EXPECT_TRUE(std::filesystem::is_regular_file(one.output));
+
+    CommandLine many = report(ReportKind::Interface, {config, interface_file});
+    many.has_output = true;
+    many.output = folder.file("r\xE9ports");
+    ASSERT_EQ(run_batch_reports(many, folders, out, err), kBatchSuccess) << err.str();
+    EXPECT_EQ(test::names_in(many.output), (std::vector<std::string>{"caf\xE9.txt", "plant.txt"}));
+
+    CommandLine table;
+    table.action = CommandLine::Action::Summary;
+    table.configs = {latin_folder};
+    std::ostringstream csv;
+    ASSERT_EQ(run_summary(table, folders, csv, err), kBatchSuccess) << err.str();
+    EXPECT_EQ(split_lines(csv.str()).at(1).rfind("caf\xE9.cfg,Interface,", 0), 0u) << csv.str();
+}
+#endif
+
 }  // namespace
 }  // namespace standwise

@@ -3,16 +3,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
+#include <QTableWidget>
 #include <QUrl>
 #include <filesystem>
 
+#include "platform/qt_paths.h"
 #include "system_files_fixture.h"
 #include "ui/interface/frminterface.h"
 #include "ui/open_configuration.h"
 #include "ui/recent_configurations.h"
+#include "ui/system/frmsummary.h"
 
 namespace standwise::test {
 namespace {
@@ -104,6 +108,52 @@ TEST_F(OpenConfigurationTest, RecentConfigurationsAreTheLastSavedOrLoadedNewestF
     EXPECT_EQ(text(main().txtsite), "Harbour");
     EXPECT_EQ(recent.paths(), (Texts{system_file, c, a}));
 }
+
+#ifndef _WIN32
+// A Linux file name is bytes, and need not be UTF-8: "caf\xE9.cfg" from an older system is opened,
+// listed and opened again as that very file, however the toolkit shows its name.
+TEST_F(OpenConfigurationTest, NamesThatAreNotUtf8AreKeptAsBytesThroughEveryWindow) {
+    const std::string latin = folder.path() + "/caf\xE9.cfg";
+    std::filesystem::copy_file(system_file, latin);
+    std::filesystem::remove(system_file);  // no other file the toolkit's name could stand for
+    const QString shown = QFile::decodeName(QByteArray::fromStdString(latin));
+    ASSERT_TRUE(shown.contains(QChar::ReplacementCharacter));
+
+    // A file chooser gives the name as shown; a file manager drops it percent-encoded.
+    EXPECT_EQ(path_of(shown), latin);
+    EXPECT_EQ(
+        path_of(QUrl::fromEncoded("file://" + QByteArray::fromStdString(folder.path()) + "/caf%E9.cfg")),
+        latin);
+    drop(main(), {url_of(latin)});
+    EXPECT_EQ(text(main().txtsite), "Harbour");
+    EXPECT_TRUE(platform.messages.empty());
+
+    // The recent list keeps the bytes across runs and opens the same file.
+    RecentConfigurations& recent = main().recent();
+    ASSERT_EQ(recent.paths().front(), latin);
+    QMenu menu;
+    RecentConfigurations again(&menu, nullptr, QStringLiteral("system"), {});
+    EXPECT_EQ(again.paths(), recent.paths());
+    start_new();
+    recent.menu()->actions().front()->trigger();
+    EXPECT_EQ(text(main().txtsite), "Harbour");
+    EXPECT_TRUE(platform.messages.empty());
+
+    // The project summary lists it and opens it from its row.
+    start_new();
+    frmsummary window(*ctx, &main());
+    window.summarise(folder.path());
+    while (window.running())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_EQ(window.rows().size(), 2u);  // and the interface file
+    EXPECT_EQ(window.rows().front().path, latin);
+    EXPECT_TRUE(window.rows().front().complete);
+    window.grdsummary->setCurrentCell(0, 0);
+    window.cmdopen_Click();
+    EXPECT_EQ(text(main().txtsite), "Harbour");
+    EXPECT_TRUE(platform.messages.empty());
+}
+#endif
 
 }  // namespace
 }  // namespace standwise::test

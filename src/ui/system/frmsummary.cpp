@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QColor>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include <cctype>
 
 #include "model/numbers.h"
+#include "platform/native.h"
 #include "ui/app_context.h"
 #include "ui/file_commands.h"
 #include "ui/open_configuration.h"
@@ -32,7 +32,6 @@ using standwise::qs;
 
 namespace {
 
-constexpr int kFileRole = Qt::UserRole;
 constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kRowRole = Qt::UserRole + 2;  // the row's place in rows(), kept through sorting
 
@@ -170,7 +169,7 @@ void frmsummary::show_rows(const std::string& folder, std::vector<standwise::Sum
     rows_ = std::move(rows);
     // Every row is of this one folder: its name is enough, the path is in the tooltip.
     for (standwise::SummaryRow& row : rows_)
-        row.file = standwise::ss(QFileInfo(qs(row.path)).fileName());
+        row.file = standwise::utf8_path(standwise::native_path(row.path).filename());
     setWindowTitle(qs("Project Summary - " + folder));
     grdsummary->setSortingEnabled(false);
     grdsummary->setRowCount(static_cast<int>(rows_.size()));
@@ -181,7 +180,6 @@ void frmsummary::show_rows(const std::string& folder, std::vector<standwise::Sum
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
             const std::string& cell = cells[static_cast<std::size_t>(c)];
             auto* item = new SummaryItem(cell);
-            item->setData(kFileRole, qs(row.path));
             item->setData(kRowRole, r);
             if (!cell.empty()) item->setToolTip(qs(cell));
             grdsummary->setItem(r, c, item);
@@ -325,6 +323,7 @@ void frmsummary::cmdsave_Click() {
 void frmsummary::cmdopen_Click() {
     QTableWidgetItem* item = grdsummary->currentItem();
     if (item == nullptr) return;
-    standwise::open_configuration_file(ctx_, standwise::ss(item->data(kFileRole).toString()),
-                                       standwise::Workspace::System);
+    // The row's path as the system gave it: a name that is not UTF-8 is only shown decoded.
+    const std::string& path = rows_[static_cast<std::size_t>(item->data(kRowRole).toInt())].path;
+    standwise::open_configuration_file(ctx_, path, standwise::Workspace::System);
 }
