@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <sstream>
 #include <variant>
 #include <vector>
 
@@ -141,12 +142,22 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
         }
     }
     int status = kBatchSuccess;
-    BatchPlatform platform(folders, err);
+    // Each configuration's messages go out together once it is worked out, in one write: standard
+    // error is unbuffered, and a thousand configurations' warnings written word by word cost more
+    // than the reports themselves.
+    std::ostringstream messages;
+    auto pass_on = [&] {
+        err << messages.str();
+        messages.str({});
+    };
+    BatchPlatform platform(folders, messages);
     const SystemModel started = start_model(platform);
+    pass_on();
     for (const ReportTarget& target : plan.targets) {
         LeftOut left_out;
         std::optional<ReportDocument> report =
-            report_for(started, platform, target.config, line.kind, err, left_out);
+            report_for(started, platform, target.config, line.kind, messages, left_out);
+        pass_on();
         if (!report) {
             status = kBatchFileFailure;
             continue;
@@ -156,7 +167,8 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
         if (left_out.devices) status = worse(status, kBatchDevicesLeftOut);
         bool written = true;
         if (!target.output.empty()) {
-            written = write_report(platform, target.output, *report, line.pdf ? pdf : PdfWriter{}, err);
+            written = write_report(platform, target.output, *report, line.pdf ? pdf : PdfWriter{}, messages);
+            pass_on();
         } else {
             errno = 0;
             out << crlf_text(report->lines) << std::flush;
@@ -166,6 +178,11 @@ int run_batch_reports(const CommandLine& line, const DataFolders& folders, std::
                     << (errno != 0 ? std::strerror(errno) : "the stream refused it") << "\n";
         }
         if (!written) status = kBatchFileFailure;
+    }
+    // The run counts as done only once every report is on disk.
+    if (std::optional<std::string> failure = platform.flush_writes()) {
+        err << "standwise: the reports cannot be flushed to disk: " << *failure << "\n";
+        status = kBatchFileFailure;
     }
     return status;
 }

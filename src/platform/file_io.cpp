@@ -3,8 +3,11 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <map>
+#include <mutex>
 #include <random>
 #include <system_error>
+#include <vector>
 
 #include "platform/native.h"
 
@@ -116,22 +119,48 @@ int open_regular(const std::string& path, FileBytes& result) {
     return fd;
 }
 
-// Temporary files of this target that an earlier write left behind when it was killed: their name
-// is the target's with a dot in front and ".tmp" and digits after, and they are over a minute old, so
-// no write still running owns them.
-void remove_stale_temporaries(const fs::path& target) {
-    const std::string prefix = "." + target.filename().string() + ".tmp";
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    std::error_code ec;
-    const auto now = fs::file_time_type::clock::now();
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
-        if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) continue;
-        std::error_code stat_error;
-        const auto written = fs::last_write_time(it->path(), stat_error);
-        if (!stat_error && now - written > std::chrono::minutes(1)) ::unlink(it->path().c_str());
+// Temporary files that an earlier write left behind when it was killed: their name is a target's
+// with a dot in front and ".tmp" and digits after, and they are over a minute old, so no write still
+// running owns them. Each folder is listed once a run: a batch writing a thousand reports into one
+// folder must not list it a thousand times.
+class StaleTemporaries {
+public:
+    void remove_for(const fs::path& target) {
+        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+        const std::string prefix = "." + target.filename().string() + ".tmp";
+        std::lock_guard lock(mutex_);
+        auto [listed, first] = by_folder_.try_emplace(folder);
+        if (first) listed->second = stale_in(folder);
+        std::erase_if(listed->second, [&](const std::string& name) {
+            if (name.compare(0, prefix.size(), prefix) != 0) return false;
+            if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) return false;
+            ::unlink((folder / name).c_str());
+            return true;
+        });
     }
+
+private:
+    static std::vector<std::string> stale_in(const fs::path& folder) {
+        std::vector<std::string> names;
+        std::error_code ec;
+        const auto now = fs::file_time_type::clock::now();
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            if (name.size() < 6 || name[0] != '.' || name.find(".tmp", 1) == std::string::npos) continue;
+            std::error_code stat_error;
+            const auto written = fs::last_write_time(it->path(), stat_error);
+            if (!stat_error && now - written > std::chrono::minutes(1)) names.push_back(name);
+        }
+        return names;
+    }
+
+    std::mutex mutex_;
+    std::map<fs::path, std::vector<std::string>> by_folder_;
+};
+
+void remove_stale_temporaries(const fs::path& target) {
+    static StaleTemporaries stale;
+    stale.remove_for(target);
 }
 
 // A file without a name in the target's folder, where the file system offers one: a write killed
@@ -145,6 +174,13 @@ int open_unnamed(const fs::path& target, mode_t mode) {
     (void)mode;
     return -1;
 #endif
+}
+
+// Gives an unnamed file the target's own name; false when the name was taken meanwhile or the link
+// cannot be made, and the temporary name is then tried.
+bool link_unnamed(int fd, const fs::path& target) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
 // Gives an unnamed file a temporary name beside the target; false with errno set when it cannot.
@@ -205,7 +241,8 @@ bool is_readable_file(const std::string& path) {
     return fd.get() >= 0;
 }
 
-std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes) {
+std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes,
+                                                 Flush flush) {
     std::string reason;
     const std::optional<fs::path> target = follow_links(native_path(path), reason);
     if (!target) return reason;
@@ -216,12 +253,12 @@ std::optional<std::string> write_file_atomically(const std::string& path, const 
     // A file the user may not write to stays protected, even though its folder would allow a rename.
     if (replacing && ::access(target->c_str(), W_OK) != 0) return system_reason(errno);
 
-    remove_stale_temporaries(*target);
     fs::path temporary;
     // A new file gets the usual permissions, a replacement starts private and takes the old file's
     // permissions before any byte is written.
     int raw = open_unnamed(*target, replacing ? 0600 : 0666);
     const bool unnamed = raw >= 0;
+    remove_stale_temporaries(*target);
     for (int attempt = 0; raw < 0 && attempt < 100; ++attempt) {
         temporary = temporary_beside(*target);
         // Never through an existing name; a new file gets the usual permissions, a replacement
@@ -237,12 +274,27 @@ std::optional<std::string> write_file_atomically(const std::string& path, const 
     };
     if (replacing) {
         // The owner can be kept only by a process allowed to give files away; the group often can.
-        if (::fchown(fd.get(), old.st_uid, old.st_gid) != 0)
-            (void)::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid);
+        // Keeping the group is only a courtesy: the permission bits below are what protect the file.
+        if (::fchown(fd.get(), old.st_uid, old.st_gid) != 0 &&
+            ::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid) != 0) {
+        }
         if (::fchmod(fd.get(), old.st_mode & 07777) != 0) return fail(errno);
     }
-    if (!write_all(fd.get(), bytes) || ::fsync(fd.get()) != 0) return fail(errno);
-    // The unnamed file gets its name only once every byte is on disk, just before it replaces the target.
+    // A replacement is on disk before it takes the old file's place, whenever the rest is flushed.
+    const bool flush_now = flush == Flush::Now || replacing;
+    if (!write_all(fd.get(), bytes) || (flush_now && ::fsync(fd.get()) != 0)) return fail(errno);
+    // The unnamed file gets its name only once every byte is on disk: a new file takes the target's
+    // name at once, so nothing is ever left behind; a replacement takes a temporary name just before
+    // it replaces the target.
+    if (unnamed && !replacing && link_unnamed(fd.get(), *target)) {
+        if (!fd.close()) {
+            const int error = errno;
+            ::unlink(target->c_str());
+            return system_reason(error);
+        }
+        if (flush == Flush::Now) sync_folder(target->parent_path());
+        return std::nullopt;
+    }
     if (unnamed && !name_unnamed(fd.get(), *target, temporary)) {
         const int error = errno;
         temporary.clear();
@@ -250,7 +302,19 @@ std::optional<std::string> write_file_atomically(const std::string& path, const 
     }
     if (!fd.close()) return fail(errno);
     if (::rename(temporary.c_str(), target->c_str()) != 0) return fail(errno);
-    sync_folder(target->parent_path());
+    if (flush == Flush::Now) sync_folder(target->parent_path());
+    return std::nullopt;
+}
+
+std::optional<std::string> flush_file_system(const std::string& path) {
+    const int fd = ::open(native_path(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return system_reason(errno);
+    Descriptor held(fd);
+#ifdef __linux__
+    if (::syncfs(fd) != 0) return system_reason(errno);
+#else
+    ::sync();
+#endif
     return std::nullopt;
 }
 
@@ -360,7 +424,7 @@ bool is_readable_file(const std::string& path) {
     return file.valid();
 }
 
-std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes) {
+std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes, Flush) {
     std::string reason;
     const std::optional<fs::path> target = follow_links(native_path(path), reason);
     if (!target) return reason;
@@ -400,6 +464,10 @@ std::optional<std::string> write_file_atomically(const std::string& path, const 
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return fail(last_errno());
     return std::nullopt;
+}
+
+std::optional<std::string> flush_file_system(const std::string&) {
+    return std::nullopt;  // every file was flushed as it was written
 }
 
 #endif

@@ -37,7 +37,17 @@ bool is_readable_file(const std::string& path);
 /// file (O_TMPFILE) that gets its temporary name only once flushed, so a write killed on the way
 /// leaves nothing; where there is none, temporary files of the same target older than a minute,
 /// left by a killed write, are removed before writing.
-std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes);
+///
+/// With Flush::Later a new file is not flushed on its own (a replacement still is, before it replaces
+/// the old file): a batch of reports is flushed as a whole with flush_file_system before it counts as
+/// written.
+enum class Flush { Now, Later };
+std::optional<std::string> write_file_atomically(const std::string& path, const std::string& bytes,
+                                                 Flush flush = Flush::Now);
+
+/// Flushes everything written to the file system that holds `path` (a folder or file) to disk; the
+/// reason when it cannot. Windows flushes every file as it is written, so nothing is left to do there.
+std::optional<std::string> flush_file_system(const std::string& path);
 
 /// Writes some of `size` bytes to an open file (a descriptor, or a HANDLE on Windows) and returns
 /// how many, or -1 with errno set.

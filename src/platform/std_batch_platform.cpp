@@ -3,6 +3,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "platform/file_io.h"
+#include "platform/native.h"
 #include "platform/text_files.h"
 
 namespace standwise {
@@ -36,6 +38,22 @@ std::optional<std::size_t> BatchPlatform::ask_choice(const std::string& prompt, 
     if (choices.empty()) return std::nullopt;
     messages_ << message_line(prompt, caption) << " (answered " << choices.front() << ")\n" << std::flush;
     return 0;
+}
+
+std::optional<std::string> BatchPlatform::write_file(const std::string& path, const std::string& bytes) {
+    std::optional<std::string> failure = write_file_atomically(path, bytes, Flush::Later);
+    // Reports of one run mostly share a folder: one file of it is enough to find its file system.
+    const std::string folder = utf8_path(native_path(path).parent_path());
+    if (!failure && (unflushed_.empty() || utf8_path(native_path(unflushed_.back()).parent_path()) != folder))
+        unflushed_.push_back(path);
+    return failure;
+}
+
+std::optional<std::string> BatchPlatform::flush_writes() {
+    for (const std::string& path : unflushed_)
+        if (std::optional<std::string> failure = flush_file_system(path)) return failure;
+    unflushed_.clear();
+    return std::nullopt;
 }
 
 DateTime BatchPlatform::now() {

@@ -30,6 +30,12 @@ public:
     void pause(float) override {}
     void set_busy(bool) override {}
     DateTime now() override;
+    /// Writes as the windows do, but leaves flushing a new file to flush_writes: a batch of a
+    /// thousand reports is flushed to disk once, not file by file.
+    std::optional<std::string> write_file(const std::string& path, const std::string& bytes) override;
+    /// Flushes every file written so far to disk; the reason when that fails, and the files then
+    /// cannot be counted on.
+    std::optional<std::string> flush_writes();
 
     /// The one-line form of a message box.
     static std::string message_line(const std::string& prompt, const std::string& caption);
@@ -41,6 +47,7 @@ public:
 
 private:
     std::ostream& messages_;
+    std::vector<std::string> unflushed_;  // one file of each folder written since the last flush
 };
 
 }  // namespace standwise

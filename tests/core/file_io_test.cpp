@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -18,6 +19,7 @@
 #endif
 
 #include "platform/native.h"
+#include "platform/std_batch_platform.h"
 #include "platform/text_files.h"
 #include "support/golden.h"
 #include "support/scripted_platform.h"
@@ -125,6 +127,15 @@ TEST(FileWrite, AnInterruptedWriteLeavesNothingBehind) {
     EXPECT_EQ(folder_during_write, (Names{".other.cfg.tmp789", ".site.cfg.tmp456", "site.cfg"}));
     EXPECT_EQ(names_in(folder.path()), (Names{".other.cfg.tmp789", ".site.cfg.tmp456", "site.cfg"}));
     EXPECT_EQ(bytes_of(path), "new\r\n");
+
+    // A new file takes its own name once every byte is written, and no other name at any time.
+    set_write_call(watching_write);
+    EXPECT_EQ(write_text_lines(folder.file("fresh.cfg"), {"fresh"}), std::nullopt);
+    set_write_call(system);
+    EXPECT_EQ(folder_during_write, (Names{".other.cfg.tmp789", ".site.cfg.tmp456", "site.cfg"}));
+    EXPECT_EQ(names_in(folder.path()),
+              (Names{".other.cfg.tmp789", ".site.cfg.tmp456", "fresh.cfg", "site.cfg"}));
+    EXPECT_EQ(bytes_of(folder.file("fresh.cfg")), "fresh\r\n");
 }
 #endif
 
@@ -247,6 +258,27 @@ TEST(FileWrite, FileSizeLimitKeepsTheOldFileWhole) {
     EXPECT_EQ(bytes_of(path), "precious\r\n");
 }
 
+#endif
+
+#ifndef _WIN32
+// A batch's reports are flushed to disk together at its end; a batch that cannot be flushed says why
+// rather than count its reports as written.
+TEST(FileWrite, BatchWritesAreFlushedTogetherOrTheFailureSaid) {
+    test::TempFolder folder;
+    std::ostringstream messages;
+    BatchPlatform batch({folder.path(), folder.path()}, messages);
+    const std::string kept = folder.file("kept/a.txt"), gone = folder.file("gone/b.txt");
+    fs::create_directories(folder.file("kept"));
+    fs::create_directories(folder.file("gone"));
+    EXPECT_EQ(batch.write_file(kept, "a\r\n"), std::nullopt);
+    EXPECT_EQ(batch.write_file(gone, "b\r\n"), std::nullopt);
+    EXPECT_EQ(bytes_of(kept), "a\r\n");
+    fs::remove_all(folder.file("gone"));
+    EXPECT_EQ(batch.flush_writes(), std::optional<std::string>("No such file or directory"));
+    EXPECT_EQ(batch.write_file(kept, "c\r\n"), std::nullopt);  // a replacement, flushed before it replaces
+    EXPECT_EQ(bytes_of(kept), "c\r\n");
+    EXPECT_TRUE(messages.str().empty());
+}
 #endif
 
 }  // namespace
