@@ -81,6 +81,9 @@ std::size_t edit_distance(std::string_view a, std::string_view b) {
 // "unknown option --reprot; did you mean --report?": the nearest option when it is near enough.
 std::string unknown_option(const std::string& arg) {
     const std::string name = arg.substr(0, arg.find('='));
+    // A toolkit option reaches the parser only when its value is missing.
+    const std::string bare = name.substr(name.find_first_not_of('-'));
+    if (listed(kToolkitValueOptions, bare)) return arg + " needs a value";
     const std::string dashed = starts_with(name, "--") ? name : "-" + name;
     std::string_view closest;
     std::size_t best = 4;

@@ -240,6 +240,9 @@ TEST_F(BatchRunTest, AFailedStandardOutputIsNamedAndAToolkitOptionNeedsItsValue)
     const CommandLine bare =
         parse_command_line(without_toolkit_options({"--report", "full", "a.cfg", "-platform"}));
     EXPECT_EQ(bare.action, CommandLine::Action::UsageError);
+    EXPECT_EQ(bare.error, "-platform needs a value");
+    EXPECT_EQ(parse_command_line(without_toolkit_options({"--report", "full", "a.cfg", "--style"})).error,
+              "--style needs a value");
 }
 
 #ifndef _WIN32
