@@ -28,7 +28,7 @@ void check_emptied_fields_are_reported(const std::vector<std::string>& lines, Pl
     auto check = [&](std::size_t line, const std::string& kept, const std::string& field) {
         const std::string given = config_text_field(lines[line]);
         if (given.empty() || given.size() > kEntryFieldLength || given == kept) return;
-        require(names_field(ws.emptied_fields(), field), "a current emptied on loading is reported");
+        require(names_field(ws.emptied_fields(), field), "a value emptied on loading is reported");
     };
     for (int n = 1; n <= 4; ++n) {
         const std::size_t base = 3 + 5 * static_cast<std::size_t>(n - 1);
@@ -37,6 +37,7 @@ void check_emptied_fields_are_reported(const std::vector<std::string>& lines, Pl
         check(base + 4, channel.zone_current, "Zone " + std::to_string(n));
     }
     check(23, ws.setup.aux_current, "Auxilliary supply");
+    check(2, ws.setup.label, "Interface label");
 }
 
 }  // namespace
