@@ -22,6 +22,22 @@ bool holds_control_character(std::string_view text) {
     return false;
 }
 
+std::string without_control_characters(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\t') {
+            kept += ' ';
+        } else if (c1_control_at(text, i)) {
+            ++i;
+        } else if (c >= 0x20 && c != 0x7F) {
+            kept += text[i];
+        }
+    }
+    return kept;
+}
+
 std::string quoted_text(std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string quoted = "\"";

@@ -11,6 +11,10 @@ namespace standwise {
 /// damaged or binary file, and would reach reports, tables and terminals unseen.
 bool holds_control_character(std::string_view text);
 
+/// The text with each tab turned into a blank and every other control character left out: what a
+/// one-line field keeps of a paste, so that a saved file never holds one.
+std::string without_control_characters(std::string_view text);
+
 /// The most characters of a text that a message quotes.
 inline constexpr std::size_t kQuotedLength = 80;
 

@@ -54,13 +54,18 @@ void InterfaceWorkspace::mark_new(std::vector<std::string> fresh_lines) {
 // A label from a file longer than the field is cut as a paste would be, and said; one that holds a
 // control character is refused as an unreadable value, and the field emptied.
 void InterfaceWorkspace::txtlabel_Change(const std::string& text) {
-    if (loading_ && holds_control_character(text)) {
+    // Typed or pasted, a control character is dropped (a tab becomes a blank), so no saved file
+    // holds one that its next load would refuse.
+    if (!loading_) {
+        setup.label = entry_field_text(without_control_characters(text));
+        return;
+    }
+    if (holds_control_character(text)) {
         setup.label.clear();
         report_emptied("Interface label", text, kControlCharacterReason);
         return;
     }
     setup.label = entry_field_text(text);
-    if (!loading_) return;
     const std::string message = cut_field_message("Interface label", text);
     if (!message.empty()) platform.ask_user(message, "Field Cut", MessageStyle::OkExclamation);
 }

@@ -225,6 +225,14 @@ TEST_F(LeftOutTest, TextsHoldingControlCharactersAreEmptiedWithAWarning) {
               std::vector<std::string>{
                   "Interface label: \"Panel\\x7F\" holds a control character; the field was emptied."});
     EXPECT_EQ(iface.setup.label, "");
+
+    // Typed or pasted, the field keeps no control character, so what it saves loads back.
+    platform.clear_messages();
+    ws.txtsite_Change("Dock\t4\x1B[2J");
+    iface.txtlabel_Change("Gate\tA\xC2\x85");
+    EXPECT_EQ(ws.site, "Dock 4[2J");
+    EXPECT_EQ(iface.setup.label, "Gate A");
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 
 #include "system_window_fixture.h"
+#include "ui/interface/frminterface.h"
 #include "ui/misc/frmabout.h"
 
 namespace standwise::test {
@@ -79,6 +80,17 @@ TEST_F(MainWindowTest, StandardsWarningOnEveryResultTabSelectionAbove512Devices)
     EXPECT_EQ(platform.messages,
               Messages(3, {"EN & BS Input/Detection count may have been exceeded for panel.",
                            "Fire Standards Warning", MessageStyle::OkExclamation}));
+}
+
+// A paste keeps no control character: the field shows what the workspace keeps, which loads back.
+TEST_F(MainWindowTest, ControlCharactersPastedIntoTheSiteAreDropped) {
+    main().txtsite->setText(QString::fromUtf8("Dock\t4\x1B[2J"));
+    EXPECT_EQ(text(main().txtsite), "Dock 4[2J");
+    EXPECT_EQ(ctx->system.site, "Dock 4[2J");
+    main().mnuswitch_to_interface->trigger();
+    ctx->interface_window().txtlabel->setText(QString::fromUtf8("Gate\tA\x07"));
+    EXPECT_EQ(text(ctx->interface_window().txtlabel), "Gate A");
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(MainWindowTest, NewConfigurationAsksAndThenStartsAfresh) {

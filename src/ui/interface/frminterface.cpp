@@ -166,8 +166,10 @@ void frminterface::optnc_Click(int n) {
     ctx_.refresh_interface();
 }
 
+// A pasted control character is dropped by the workspace, and the field shows what it kept.
 void frminterface::txtlabel_Change() {
     ctx_.interface_workspace().txtlabel_Change(ss(txtlabel->text()));
+    standwise::show_text(txtlabel, ctx_.interface_workspace().setup.label);
     show_title();
 }
 

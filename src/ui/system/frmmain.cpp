@@ -157,13 +157,16 @@ void frmmain::refresh_maximum_ma() {
     lblmaximum_ma->setText(qs(ctx_.system.maximum_ma_text()));
 }
 
+// A pasted control character is dropped by the workspace, and the field shows what it kept.
 void frmmain::txtsite_Change() {
     ctx_.system.txtsite_Change(ss(txtsite->text()));
+    standwise::show_text(txtsite, ctx_.system.site);
     show_title();
 }
 
 void frmmain::txtsiteid_Change() {
     ctx_.system.txtsiteid_Change(ss(txtsiteid->text()));
+    standwise::show_text(txtsiteid, ctx_.system.site_id);
     show_title();
 }
 
