@@ -274,18 +274,18 @@ std::optional<std::string> write_file_atomically(const std::string& path, const 
     };
     if (replacing) {
         // The owner can be kept only by a process allowed to give files away; the group often can.
-        // Keeping the group is only a courtesy: the permission bits below are what protect the file.
         if (::fchown(fd.get(), old.st_uid, old.st_gid) != 0 &&
             ::fchown(fd.get(), static_cast<uid_t>(-1), old.st_gid) != 0) {
+            // Neither kept: the permission bits set next are what protect the file.
         }
         if (::fchmod(fd.get(), old.st_mode & 07777) != 0) return fail(errno);
     }
     // A replacement is on disk before it takes the old file's place, whenever the rest is flushed.
     const bool flush_now = flush == Flush::Now || replacing;
     if (!write_all(fd.get(), bytes) || (flush_now && ::fsync(fd.get()) != 0)) return fail(errno);
-    // The unnamed file gets its name only once every byte is on disk: a new file takes the target's
-    // name at once, so nothing is ever left behind; a replacement takes a temporary name just before
-    // it replaces the target.
+    // The unnamed file gets a name only once every byte is written (and, but for a new file of a
+    // batch, on disk): a new file takes the target's name at once, so nothing is ever left behind; a
+    // replacement takes a temporary name just before it replaces the target.
     if (unnamed && !replacing && link_unnamed(fd.get(), *target)) {
         if (!fd.close()) {
             const int error = errno;
