@@ -121,17 +121,22 @@ int open_regular(const std::string& path, FileBytes& result) {
 
 // Temporary files that an earlier write left behind when it was killed: their name is a target's
 // with a dot in front and ".tmp" and digits after, and they are over a minute old, so no write still
-// running owns them. Each folder is listed once a run: a batch writing a thousand reports into one
-// folder must not list it a thousand times.
+// running owns them. A folder is listed at most once a minute: a batch writing a thousand reports
+// into one folder must not list it a thousand times.
 class StaleTemporaries {
 public:
     void remove_for(const fs::path& target) {
         const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
         const std::string prefix = "." + target.filename().string() + ".tmp";
+        const auto now = std::chrono::steady_clock::now();
         std::lock_guard lock(mutex_);
-        auto [listed, first] = by_folder_.try_emplace(folder);
-        if (first) listed->second = stale_in(folder);
-        std::erase_if(listed->second, [&](const std::string& name) {
+        Listing& listed = by_folder_[folder];
+        if (listed.when == std::chrono::steady_clock::time_point{} ||
+            now - listed.when > std::chrono::minutes(1)) {
+            listed.when = now;
+            listed.stale = stale_in(folder);
+        }
+        std::erase_if(listed.stale, [&](const std::string& name) {
             if (name.compare(0, prefix.size(), prefix) != 0) return false;
             if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) return false;
             ::unlink((folder / name).c_str());
@@ -154,8 +159,12 @@ private:
         return names;
     }
 
+    struct Listing {
+        std::chrono::steady_clock::time_point when;
+        std::vector<std::string> stale;
+    };
     std::mutex mutex_;
-    std::map<fs::path, std::vector<std::string>> by_folder_;
+    std::map<fs::path, Listing> by_folder_;
 };
 
 void remove_stale_temporaries(const fs::path& target) {

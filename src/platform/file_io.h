@@ -36,8 +36,8 @@ bool is_readable_file(const std::string& path);
 /// the old file is then untouched and no temporary file is left. On Linux the bytes go to an unnamed
 /// file (O_TMPFILE) that gets a name only once written: a new file its own, a replacement a temporary
 /// one just before the rename, so a write killed on the way leaves nothing. Temporary files of the
-/// same target older than a minute, left by a killed write, are removed before writing (each folder
-/// is looked through once a run).
+/// same target older than a minute, left by a killed write, are removed before writing (a folder is
+/// looked through at most once a minute).
 ///
 /// With Flush::Later a new file is not flushed on its own (a replacement still is, before it replaces
 /// the old file): a batch of reports is flushed as a whole with flush_file_system before it counts as
