@@ -5,6 +5,7 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "files/file_names.h"
 #include "platform/native.h"
 #include "workspace/project_summary.h"
 
@@ -21,12 +22,6 @@ fs::path resolved(const fs::path& path) {
     if (ec) return path.lexically_normal();
     const fs::path canonical = fs::weakly_canonical(absolute, ec);
     return ec ? absolute.lexically_normal() : canonical;
-}
-
-std::string folded(std::string name) {
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return name;
 }
 
 bool starts_with(const fs::path& folder, const fs::path& path) {
@@ -148,7 +143,7 @@ std::variant<ReportPlan, std::string> plan_reports(const std::vector<std::string
             const std::string name = unique_names ? name_after_path(config, common, extension)
                                                   : utf8_path(native_path(config).stem()) + extension;
             ++count.name_lookups;
-            const auto [at, added] = taken.emplace(folded(name), i);
+            const auto [at, added] = taken.emplace(folded_name(name), i);
             if (!added) {
                 const std::string& first = configs[at->second];
                 // Naming after folders helps only configurations that lie in different folders.

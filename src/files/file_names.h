@@ -12,6 +12,11 @@ namespace standwise {
 /// "System configuration files (*.cfg)|*.cfg"); one with any extension stays as typed.
 std::string with_filter_extension(const std::string& path, const std::string& filter);
 
+/// A name as a file system that ignores letter case compares it (Windows, and a USB stick anywhere):
+/// the capitals of the Latin, Greek and Cyrillic alphabets in lower case, "BÜRO.txt" as "büro.txt".
+/// Anything else, bytes that are not UTF-8 among it, stays as it is.
+std::string folded_name(const std::string& utf8);
+
 /// How many configurations a workspace's "Recent configurations" lists.
 inline constexpr std::size_t kRecentConfigurations = 6;
 

@@ -96,6 +96,18 @@ TEST(Utf8Paths, CommandLineReportsAreNamedAfterTheirConfigurations) {
     EXPECT_EQ(std::get<ReportPlan>(unique).targets[0].output, root.file("Berichte/Ανατολή_Büro.txt"));
     EXPECT_EQ(std::get<ReportPlan>(unique).targets[1].output, root.file("Berichte/Запад_Büro.txt"));
     EXPECT_TRUE(std::holds_alternative<std::string>(plan_reports({a, b}, true, out, false)));
+
+    // Names that differ only in letter case are one file on Windows, in every alphabet it folds.
+    for (const auto& [upper, lower] :
+         {std::pair{"BÜRO ÆØ.cfg", "büro æø.cfg"}, std::pair{"ΓΡΑΦΕΊΟ Σ.cfg", "γραφείο ς.cfg"},
+          std::pair{"ЩИТ-Ё.cfg", "щит-ё.cfg"}, std::pair{"ŁÓDŹ Ÿ.cfg", "łódź ÿ.cfg"}}) {
+        const std::string first = root.write(std::string("Ост/") + upper, "");
+        const std::string second = root.write(std::string("Зап/") + lower, "");
+        const auto clash = plan_reports({first, second}, true, out, false);
+        ASSERT_TRUE(std::holds_alternative<std::string>(clash)) << lower;
+        EXPECT_NE(std::get<std::string>(clash).find("--unique-names"), std::string::npos);
+    }
+    EXPECT_EQ(folded_name("Straße ×\xE9 ı İ 配"), "straße ×\xE9 ı İ 配");  // no capital, or none to fold
     EXPECT_TRUE(same_file(a, root.file("Запад/../Ανατολή/Büro.cfg")));
     EXPECT_FALSE(same_file(a, b));
 }
