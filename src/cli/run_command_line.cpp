@@ -5,6 +5,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+
+#include <cstdlib>
 #endif
 
 #include "cli/version_info.h"
@@ -12,9 +15,25 @@
 #include "platform/std_program_folders.h"
 
 namespace standwise {
+namespace {
+
+#ifdef _WIN32
+// Messages and names are UTF-8; a console shows them in its own code page unless told, and gets its
+// own back when the program ends. Output to a file or a pipe is bytes either way.
+void speak_utf8_to_the_console() {
+    static const UINT previous = ::GetConsoleOutputCP();
+    if (previous != 0 && previous != CP_UTF8 && ::SetConsoleOutputCP(CP_UTF8))
+        std::atexit([] { ::SetConsoleOutputCP(previous); });
+}
+#endif
+
+}  // namespace
 
 std::optional<int> run_without_windows(const CommandLine& line, const PdfWriter& pdf) {
     using Action = CommandLine::Action;
+#ifdef _WIN32
+    if (line.action != Action::Windows && line.action != Action::Open) speak_utf8_to_the_console();
+#endif
     switch (line.action) {
         case Action::Help:
             std::cout << usage_text();
