@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/native.h"
+#include "platform/text_files.h"
 
 namespace standwise {
 namespace {
@@ -27,19 +28,6 @@ char32_t small_letter(char32_t c) {
     if (c >= 0x410 && c <= 0x42F) return c + 32;                // А..Я
     if (c >= 0x400 && c <= 0x40F) return c + 80;                // Ѐ..Џ
     return c;
-}
-
-void append_utf8(std::string& text, char32_t c) {
-    if (c < 0x80) {
-        text += static_cast<char>(c);
-    } else if (c < 0x800) {
-        text += static_cast<char>(0xC0 | (c >> 6));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        text += static_cast<char>(0xE0 | (c >> 12));
-        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 }  // namespace

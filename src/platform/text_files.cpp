@@ -21,6 +21,14 @@ bool valid_utf8(const std::string& s) {
     return true;
 }
 
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
+constexpr unsigned kCp1252High[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+
+}  // namespace
+
 void append_utf8(std::string& out, unsigned code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
@@ -33,14 +41,6 @@ void append_utf8(std::string& out, unsigned code) {
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
-constexpr unsigned kCp1252High[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
-                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-
-}  // namespace
 
 std::string decode_text(const std::string& raw) {
     const std::string bytes = raw.rfind("\xEF\xBB\xBF", 0) == 0 ? raw.substr(3) : raw;

@@ -11,6 +11,9 @@
 
 namespace standwise {
 
+/// Appends a code point below U+10000 as UTF-8.
+void append_utf8(std::string& out, unsigned code);
+
 /// Bytes as UTF-8: kept when they already are valid UTF-8 (a leading byte-order mark dropped),
 /// otherwise read as Windows-1252, the encoding of files written by older versions.
 std::string decode_text(const std::string& bytes);
