@@ -41,16 +41,6 @@ void InterfaceWorkspace::Form_Load() {
     mark_saved({});
 }
 
-void InterfaceWorkspace::mark_saved(const std::string& path) {
-    file_path = path;
-    saved_lines_ = configuration_lines();
-}
-
-void InterfaceWorkspace::mark_new(std::vector<std::string> fresh_lines) {
-    file_path.clear();
-    saved_lines_ = std::move(fresh_lines);
-}
-
 // A label from a file longer than the field is cut as a paste would be, and said; one that holds a
 // control character is refused as an unreadable value, and the field emptied.
 void InterfaceWorkspace::txtlabel_Change(const std::string& text) {

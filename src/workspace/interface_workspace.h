@@ -12,6 +12,7 @@
 #include "model/interface_model.h"
 #include "model/system_model.h"
 #include "platform/platform.h"
+#include "workspace/saved_state.h"
 
 namespace standwise {
 
@@ -25,7 +26,7 @@ struct InterfaceView {
     InterfaceResult result;  // the last calculation
 };
 
-class InterfaceWorkspace {
+class InterfaceWorkspace : public SavedState<InterfaceWorkspace> {
 public:
     /// A workspace over the started model's tables and stock battery sizes, reset as the window's
     /// load leaves it.
@@ -59,15 +60,6 @@ public:
     DesignCheck design_check() const { return interface_design_check(setup); }
 
     std::vector<std::string> configuration_lines() const;
-    /// The file last loaded or saved whole, empty for a fresh start or a part of a cut file.
-    std::string file_path;
-    /// Whether the setup differs from that file, or from the fresh start (never before
-    /// the workspace has started).
-    bool modified() const { return !saved_lines_.empty() && configuration_lines() != saved_lines_; }
-    /// The setup is now the one in `path` (empty: a fresh start, nothing to save).
-    void mark_saved(const std::string& path);
-    /// The setup is new and unsaved: it differs from the fresh start `fresh_lines`.
-    void mark_new(std::vector<std::string> fresh_lines);
     /// Applies a read configuration in the file's order, each value as a user's entry. When reading
     /// stops early, `stop` (if given) learns where and why.
     ConfigReadStatus load(const std::vector<std::string>& lines, ReadStop* stop = nullptr);
@@ -88,7 +80,6 @@ private:
     bool loading_ = false;  // a configuration is being applied: emptied fields are reported
     std::vector<std::string> emptied_fields_;
     std::vector<double> stock_batteries_;
-    std::vector<std::string> saved_lines_;
 };
 
 }  // namespace standwise

@@ -25,16 +25,6 @@ void SystemWorkspace::start(const SystemModel& started) {
     mark_saved({});
 }
 
-void SystemWorkspace::mark_saved(const std::string& path) {
-    file_path = path;
-    saved_lines_ = configuration_lines();
-}
-
-void SystemWorkspace::mark_new(std::vector<std::string> fresh_lines) {
-    file_path.clear();
-    saved_lines_ = std::move(fresh_lines);
-}
-
 std::string SystemWorkspace::title() const {
     return "Standwise - System - " + model.panel().name + " - " + site;
 }

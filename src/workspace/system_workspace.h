@@ -19,6 +19,7 @@
 #include "files/system_report.h"
 #include "model/system_model.h"
 #include "platform/platform.h"
+#include "workspace/saved_state.h"
 
 namespace standwise {
 
@@ -71,7 +72,7 @@ struct UnitWindowView {
     int previous_count = 0;  // the count last accepted, which a refused one goes back to
 };
 
-class SystemWorkspace {
+class SystemWorkspace : public SavedState<SystemWorkspace> {
 public:
     /// A workspace over a started model: reference tables, device library and stock sizes filled.
     /// It is then reset as start-up leaves the windows: the default panel, all loops clear.
@@ -176,15 +177,6 @@ public:
 
     // Files and reports.
     std::vector<std::string> configuration_lines() const;
-    /// The file last loaded or saved whole, empty for a fresh start or a part of a cut file.
-    std::string file_path;
-    /// Whether the configuration differs from that file, or from the fresh start (never before
-    /// the workspace has started).
-    bool modified() const { return !saved_lines_.empty() && configuration_lines() != saved_lines_; }
-    /// The configuration is now the one in `path` (empty: a fresh start, nothing to save).
-    void mark_saved(const std::string& path);
-    /// The configuration is new and unsaved: it differs from the fresh start `fresh_lines`.
-    void mark_new(std::vector<std::string> fresh_lines);
     /// Applies a read configuration in the file's order, as a user's choices would be made, then
     /// works out every loop the file left unworked and the system. When reading stops early,
     /// `stop` (if given) learns where and why.
@@ -227,7 +219,6 @@ private:
 
     bool loading_ = false;  // a configuration is being applied: emptied fields are reported
     std::vector<std::string> emptied_fields_;
-    std::vector<std::string> saved_lines_;
 };
 
 }  // namespace standwise
