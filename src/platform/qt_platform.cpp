@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
@@ -34,10 +33,6 @@
 
 namespace standwise {
 namespace {
-
-std::string native(const QString& path) {
-    return path_of(QDir::toNativeSeparators(path));
-}
 
 // Shown when the desktop has no program for text files: the file read-only in a window of ours.
 void show_text_viewer(const std::string& path) {
@@ -152,13 +147,13 @@ std::string QtPlatform::choose_file(FileMode mode, const std::string& title, con
     const QString folder = qs(initial_folder);
     const QString name_filter = qs(chooser_filter(filter));
     if (mode == FileMode::Folder)
-        return native(QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder));
+        return path_of(QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, folder));
     QString path =
         mode == FileMode::Open
             ? QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, folder, name_filter)
             : QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, folder, name_filter,
                                            nullptr, QFileDialog::DontConfirmOverwrite);
-    return native(path);
+    return path_of(path);
 }
 
 // An installed program keeps configurations and reports where engineers look for the files they
@@ -168,13 +163,13 @@ DataFolders program_data_folders() {
     const QString user = documents.isEmpty()
                              ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                              : documents + QLatin1Char('/') + QCoreApplication::applicationName();
-    DataFolders folders = locate_data_folders(native(QCoreApplication::applicationDirPath()),
-                                              STANDWISE_INSTALLED_DATA, native(user));
+    DataFolders folders = locate_data_folders(path_of(QCoreApplication::applicationDirPath()),
+                                              STANDWISE_INSTALLED_DATA, path_of(user));
     // Beside the recent configurations (~/.config/Ostrel), then the site's, which the package ships.
     const QString settings = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     if (!settings.isEmpty())
         folders.settings.push_back(
-            native(settings + QLatin1Char('/') + QCoreApplication::organizationName()));
+            path_of(settings + QLatin1Char('/') + QCoreApplication::organizationName()));
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     folders.settings.push_back("/etc/standwise");
 #endif
@@ -204,7 +199,7 @@ std::string QtPlatform::recovery_folder() {
     const std::string set = StdPlatform::recovery_folder();
     if (!set.empty()) return set;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return data.isEmpty() ? std::string() : native(data + QStringLiteral("/recovery"));
+    return data.isEmpty() ? std::string() : path_of(data + QStringLiteral("/recovery"));
 }
 
 std::vector<std::string> QtPlatform::settings_folders() {
@@ -214,7 +209,7 @@ std::vector<std::string> QtPlatform::settings_folders() {
 
 std::string QtPlatform::windows_folder() {
 #ifdef Q_OS_WIN
-    return native(qEnvironmentVariable("SystemRoot"));
+    return path_of(qEnvironmentVariable("SystemRoot"));
 #else
     return {};
 #endif
