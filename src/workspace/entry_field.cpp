@@ -21,6 +21,10 @@ std::string entry_field_text(const std::string& text) {
     return text.substr(0, i);
 }
 
+std::string typed_field_text(const std::string& text) {
+    return entry_field_text(without_control_characters(text));
+}
+
 std::string cut_field_message(const std::string& field, const std::string& text) {
     const std::string kept = entry_field_text(text);
     if (kept.size() == text.size()) return {};

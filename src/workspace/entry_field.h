@@ -11,6 +11,13 @@ inline constexpr std::size_t kEntryFieldLength = 32767;
 /// The text as an entry field holds it: cut after kEntryFieldLength units, never inside a character.
 std::string entry_field_text(const std::string& text);
 
+/// What a typed or pasted text leaves in a field: control characters dropped (a tab becomes a
+/// blank), so no saved file holds one that its next load would refuse, and held to the length.
+std::string typed_field_text(const std::string& text);
+
+/// Caption of the message that a load shows for a text it cut to the field's length.
+inline constexpr const char* kCutFieldCaption = "Field Cut";
+
 /// The message for a text that a load put into a field and that the field cut to kEntryFieldLength,
 /// "Site: the text of 40000 characters was cut to the field's 32767.", or empty when it fits.
 std::string cut_field_message(const std::string& field, const std::string& text);

@@ -44,10 +44,8 @@ void InterfaceWorkspace::Form_Load() {
 // A label from a file longer than the field is cut as a paste would be, and said; one that holds a
 // control character is refused as an unreadable value, and the field emptied.
 void InterfaceWorkspace::txtlabel_Change(const std::string& text) {
-    // Typed or pasted, a control character is dropped (a tab becomes a blank), so no saved file
-    // holds one that its next load would refuse.
     if (!loading_) {
-        setup.label = entry_field_text(without_control_characters(text));
+        setup.label = typed_field_text(text);
         return;
     }
     if (holds_control_character(text)) {
@@ -57,7 +55,7 @@ void InterfaceWorkspace::txtlabel_Change(const std::string& text) {
     }
     setup.label = entry_field_text(text);
     const std::string message = cut_field_message("Interface label", text);
-    if (!message.empty()) platform.ask_user(message, "Field Cut", MessageStyle::OkExclamation);
+    if (!message.empty()) platform.ask_user(message, kCutFieldCaption, MessageStyle::OkExclamation);
 }
 
 // Choosing a channel's option empties both its currents, the fields' handling running as they

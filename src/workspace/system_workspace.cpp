@@ -108,12 +108,10 @@ void SystemWorkspace::set_date(const std::string& text) {
 }
 
 std::string SystemWorkspace::loaded_text(const std::string& field, const std::string& text) {
-    // Typed or pasted, a control character is dropped (a tab becomes a blank), so no saved file
-    // holds one that its next load would refuse.
-    if (!loading_) return entry_field_text(without_control_characters(text));
+    if (!loading_) return typed_field_text(text);
     if (refused_text(field, text)) return {};
     const std::string message = cut_field_message(field, text);
-    if (!message.empty()) platform.ask_user(message, "Field Cut", MessageStyle::OkExclamation);
+    if (!message.empty()) platform.ask_user(message, kCutFieldCaption, MessageStyle::OkExclamation);
     return entry_field_text(text);
 }
 
