@@ -130,12 +130,9 @@ public:
         const std::string prefix = "." + target.filename().string() + ".tmp";
         const auto now = std::chrono::steady_clock::now();
         std::lock_guard lock(mutex_);
-        Listing& listed = by_folder_[folder];
-        if (listed.when == std::chrono::steady_clock::time_point{} ||
-            now - listed.when > std::chrono::minutes(1)) {
-            listed.when = now;
-            listed.stale = stale_in(folder);
-        }
+        auto [at, first] = by_folder_.try_emplace(folder);
+        Listing& listed = at->second;
+        if (first || now - listed.when > std::chrono::minutes(1)) listed = {now, stale_in(folder)};
         std::erase_if(listed.stale, [&](const std::string& name) {
             if (name.compare(0, prefix.size(), prefix) != 0) return false;
             if (name.find_first_not_of("0123456789", prefix.size()) != std::string::npos) return false;

@@ -42,16 +42,16 @@ std::optional<std::size_t> BatchPlatform::ask_choice(const std::string& prompt, 
 
 std::optional<std::string> BatchPlatform::write_file(const std::string& path, const std::string& bytes) {
     std::optional<std::string> failure = write_file_atomically(path, bytes, Flush::Later);
-    // Reports of one run mostly share a folder: one file of it is enough to find its file system.
+    // Reports of one run mostly share a folder, and a folder names its file system.
     const std::string folder = utf8_path(native_path(path).parent_path());
-    if (!failure && (unflushed_.empty() || utf8_path(native_path(unflushed_.back()).parent_path()) != folder))
-        unflushed_.push_back(path);
+    const std::string written_in = folder.empty() ? std::string(".") : folder;
+    if (!failure && (unflushed_.empty() || unflushed_.back() != written_in)) unflushed_.push_back(written_in);
     return failure;
 }
 
 std::optional<std::string> BatchPlatform::flush_writes() {
-    for (const std::string& path : unflushed_)
-        if (std::optional<std::string> failure = flush_file_system(path)) return failure;
+    for (const std::string& folder : unflushed_)
+        if (std::optional<std::string> failure = flush_file_system(folder)) return failure;
     unflushed_.clear();
     return std::nullopt;
 }

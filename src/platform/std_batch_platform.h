@@ -47,7 +47,7 @@ public:
 
 private:
     std::ostream& messages_;
-    std::vector<std::string> unflushed_;  // one file of each folder written since the last flush
+    std::vector<std::string> unflushed_;  // the folders written to since the last flush
 };
 
 }  // namespace standwise
