@@ -5,6 +5,11 @@
 namespace standwise {
 namespace {
 
+// A C0 control (NUL to US, a tab among them) or DEL: one byte.
+bool c0_control(unsigned char c) {
+    return c < 0x20 || c == 0x7F;
+}
+
 // A C1 control is U+0080 to U+009F: the bytes C2 80 to C2 9F.
 bool c1_control_at(std::string_view text, std::size_t i) {
     return static_cast<unsigned char>(text[i]) == 0xC2 && i + 1 < text.size() &&
@@ -16,7 +21,7 @@ bool c1_control_at(std::string_view text, std::size_t i) {
 bool holds_control_character(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) return true;
+        if (c0_control(c)) return true;
         if (c1_control_at(text, i)) return true;
     }
     return false;
@@ -31,7 +36,7 @@ std::string without_control_characters(std::string_view text) {
             kept += ' ';
         } else if (c1_control_at(text, i)) {
             ++i;
-        } else if (c >= 0x20 && c != 0x7F) {
+        } else if (!c0_control(c)) {
             kept += text[i];
         }
     }
@@ -45,7 +50,7 @@ std::string quoted_text(std::string_view text) {
     std::size_t i = 0;
     for (; i < text.size() && shown < kQuotedLength; ++shown) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F) {
+        if (c0_control(c)) {
             if (c == '\t')
                 quoted += "\\t";
             else if (c == '\r')
